@@ -1,0 +1,1 @@
+// Folder library; its units are added as they are written.

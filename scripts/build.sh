@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Configures and builds into $FRETQUILL_BUILD_DIR (default build/).
+# FRETQUILL_WERROR=ON makes warnings errors; FRETQUILL_SANITIZE=ON adds ASan and UBSan.
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+"$root/scripts/setup.sh"
+build=${FRETQUILL_BUILD_DIR:-$root/build}
+cmake -S "$root" -B "$build" -G Ninja \
+  -DFRETQUILL_WERROR="${FRETQUILL_WERROR:-OFF}" \
+  -DFRETQUILL_SANITIZE="${FRETQUILL_SANITIZE:-OFF}" \
+  -DFRETQUILL_BENCH="${FRETQUILL_BENCH:-OFF}" >/dev/null
+cmake --build "$build" -j "${FRETQUILL_JOBS:-2}" "$@"
