@@ -1,0 +1,265 @@
+#include "util/safe_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+
+#include "util/archive_object.h"
+#include "util/object_archive.h"
+#include "util/text_helpers.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string ErrnoText(int error) {
+    return std::strerror(error);
+}
+
+class FdSink : public ByteSink {
+public:
+    explicit FdSink(int fd) : fd_(fd) {}
+
+    bool Write(std::span<const std::uint8_t> bytes) override {
+        const std::uint8_t* data = bytes.data();
+        std::size_t left = bytes.size();
+        while (left > 0) {
+            const ssize_t n = ::write(fd_, data, left);
+            if (n < 0) {
+                if (errno == EINTR) {
+                    continue;
+                }
+                error = ErrnoText(errno);
+                return false;
+            }
+            data += n;
+            left -= static_cast<std::size_t>(n);
+        }
+        return true;
+    }
+
+    std::string error;
+
+private:
+    int fd_;
+};
+
+class FdSource : public ByteSource {
+public:
+    FdSource(int fd, std::uint64_t size) : fd_(fd), size_(size) {}
+
+    std::size_t Read(std::span<std::uint8_t> into) override {
+        std::size_t got = 0;
+        while (got < into.size()) {
+            const ssize_t n = ::read(fd_, into.data() + got, into.size() - got);
+            if (n < 0 && errno == EINTR) {
+                continue;
+            }
+            if (n <= 0) {
+                break;
+            }
+            got += static_cast<std::size_t>(n);
+        }
+        return got;
+    }
+    std::uint64_t Size() const override { return size_; }
+
+private:
+    int fd_;
+    std::uint64_t size_;
+};
+
+// Closes a descriptor on every way out.
+class FdGuard {
+public:
+    explicit FdGuard(int fd) : fd_(fd) {}
+    FdGuard(const FdGuard&) = delete;
+    FdGuard& operator=(const FdGuard&) = delete;
+    ~FdGuard() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    int Get() const { return fd_; }
+    // Closes now and reports a close fault (which can be a late write fault).
+    int Close() {
+        const int result = ::close(fd_);
+        fd_ = -1;
+        return result;
+    }
+
+private:
+    int fd_;
+};
+
+fs::path TemporaryBeside(const fs::path& target) {
+    static std::atomic<unsigned> counter{0};
+    fs::path temp = target;
+    temp += ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+    return temp;
+}
+
+void SyncDirectory(const fs::path& dir) {
+    const int fd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+}  // namespace
+
+FileResult WriteFileSafely(const fs::path& path,
+                           const std::function<bool(ByteSink&, std::string& error)>& write) {
+    const auto failed = [&](const std::string& why) {
+        return FileResult{false, "Could not save " + path.string() + ": " + why};
+    };
+    std::error_code ec;
+    fs::path target = path;
+    if (fs::is_symlink(path, ec)) {
+        target = fs::weakly_canonical(path, ec);
+        if (ec) {
+            return failed(ec.message());
+        }
+    }
+    struct stat old {};
+    const bool replacing = ::stat(target.c_str(), &old) == 0;
+    if (replacing && !S_ISREG(old.st_mode)) {
+        return failed("it is not a regular file");
+    }
+
+    const fs::path temp = TemporaryBeside(target);
+    FdGuard fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+    if (fd.Get() < 0) {
+        return failed(ErrnoText(errno));
+    }
+    const auto abandon = [&](const std::string& why) {
+        ::unlink(temp.c_str());
+        return failed(why);
+    };
+    if (replacing) {
+        ::fchmod(fd.Get(), old.st_mode & 07777);
+    }
+    FdSink sink(fd.Get());
+    std::string error;
+    if (!write(sink, error)) {
+        return abandon(!sink.error.empty() ? sink.error : error);
+    }
+    if (::fsync(fd.Get()) != 0) {
+        return abandon(ErrnoText(errno));
+    }
+    if (fd.Close() != 0) {
+        return abandon(ErrnoText(errno));
+    }
+    if (::rename(temp.c_str(), target.c_str()) != 0) {
+        return abandon(ErrnoText(errno));
+    }
+    SyncDirectory(target.parent_path());
+    return FileResult{};
+}
+
+FileResult WriteBytesSafely(const fs::path& path, std::span<const std::uint8_t> bytes) {
+    return WriteFileSafely(path, [&](ByteSink& sink, std::string& error) {
+        if (!sink.Write(bytes)) {
+            error = "the data could not be written";
+            return false;
+        }
+        return true;
+    });
+}
+
+FileResult SaveObjectFile(const fs::path& path, CObject& root) {
+    return WriteFileSafely(path, [&](ByteSink& sink, std::string& error) {
+        const ArchiveResult stored = StoreArchive(root, sink);
+        if (!stored) {
+            error = stored.message;
+        }
+        return stored.ok;
+    });
+}
+
+bool KeepDamagedFile(const fs::path& path, fs::path& keptAs, std::string& error) {
+    fs::path damaged = path;
+    damaged += ".damaged";
+    if (::rename(path.c_str(), damaged.c_str()) != 0) {
+        error = ErrnoText(errno);
+        keptAs.clear();
+        return false;
+    }
+    keptAs = damaged;
+    return true;
+}
+
+FileLoadResult LoadObjectFile(const fs::path& path, CObject& root, const CClassRegistry& registry) {
+    FdGuard fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (fd.Get() < 0) {
+        const int error = errno;
+        return FileLoadResult{LoadOutcome::Absent, error == ENOENT ? "" : ErrnoText(error), {}};
+    }
+    struct stat info {};
+    if (::fstat(fd.Get(), &info) != 0) {
+        return FileLoadResult{LoadOutcome::Absent, ErrnoText(errno), {}};
+    }
+    if (!S_ISREG(info.st_mode)) {
+        return FileLoadResult{LoadOutcome::Absent, path.string() + " is not a regular file", {}};
+    }
+    if (info.st_size == 0) {
+        return FileLoadResult{LoadOutcome::Empty, "", {}};
+    }
+    FdSource source(fd.Get(), static_cast<std::uint64_t>(info.st_size));
+    const ArchiveResult loaded = LoadArchive(root, source, registry);
+    fd.Close();
+    if (loaded) {
+        return FileLoadResult{};
+    }
+    FileLoadResult result{LoadOutcome::Damaged, "", {}};
+    result.message = "Could not read " + path.string() + " (" + loaded.Describe() + ").";
+    std::string error;
+    if (KeepDamagedFile(path, result.keptAs, error)) {
+        result.message += " It was kept as " + result.keptAs.string() + ".";
+    } else {
+        result.message += " It could not be kept aside (" + error + ").";
+    }
+    return result;
+}
+
+std::string ChooseUserDataDirectory(const std::string& appDirectory, bool appDirectoryWritable,
+                                    const char* xdgDataHome, const char* home) {
+    if (appDirectoryWritable) {
+        return appDirectory;
+    }
+    // Relative XDG paths are to be ignored, so a stray value cannot scatter files.
+    if (xdgDataHome != nullptr && xdgDataHome[0] == '/') {
+        std::string dir = xdgDataHome;
+        if (dir.back() != '/') {
+            dir += '/';
+        }
+        return dir + "fretquill/";
+    }
+    if (home != nullptr && home[0] == '/') {
+        std::string dir = home;
+        if (dir.back() != '/') {
+            dir += '/';
+        }
+        return dir + ".local/share/fretquill/";
+    }
+    // No home to fall back on: keep to the application directory and let saving report.
+    return appDirectory;
+}
+
+std::string UserDataDirectory() {
+    const std::string app = AppDirectory();
+    const bool writable = ::access(app.c_str(), W_OK | X_OK) == 0;
+    const std::string dir =
+        ChooseUserDataDirectory(app, writable, std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+    if (dir != app) {
+        std::error_code ec;
+        fs::create_directories(dir, ec);
+    }
+    return dir;
+}

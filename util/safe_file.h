@@ -1,0 +1,78 @@
+#pragma once
+
+// Files that survive crashes and damage. A save writes a temporary file beside the
+// target, flushes it to the disk and renames it over the target, so a crash or a full
+// disk leaves the old file whole. A load that fails keeps the file aside as
+// "<name>.damaged", so the next save cannot overwrite what the player may still want.
+//
+//   FileLoadResult loaded = LoadObjectFile(dir + "progs.dat", progressions);
+//   if (loaded.outcome == LoadOutcome::Damaged) prompter.Show(..., loaded.message);
+//   FileResult saved = SaveObjectFile(dir + "progs.dat", progressions);
+//   if (!saved) prompter.Show(..., saved.message);
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <span>
+#include <string>
+
+#include "util/byte_stream.h"
+#include "util/class_registry.h"
+
+class CObject;
+
+struct FileResult {
+    bool ok = true;
+    // For the player: which file and what went wrong; "" when ok.
+    std::string message;
+
+    explicit operator bool() const { return ok; }
+};
+
+enum class LoadOutcome {
+    Loaded,   // the whole file was read
+    Absent,   // no file, or it cannot be opened for reading: nothing was read
+    Empty,    // a file of size 0: nothing was read
+    Damaged,  // the file could not be read and was kept aside
+};
+
+struct FileLoadResult {
+    LoadOutcome outcome = LoadOutcome::Loaded;
+    // Absent: why it could not be opened ("" when there is no file); Damaged: the
+    // fault, its byte offset and where the file was kept.
+    std::string message;
+    // Damaged: the file's new name; empty when it could not be renamed, in which case
+    // the owner must not save over it.
+    std::filesystem::path keptAs;
+
+    explicit operator bool() const { return outcome == LoadOutcome::Loaded; }
+};
+
+// Writes a file through a temporary file beside it. `write` fills the sink and returns
+// false on a fault of its own (with `error` set). A symbolic link is kept, and the file
+// it points to replaced. The replaced file's permissions carry over.
+FileResult WriteFileSafely(const std::filesystem::path& path,
+                           const std::function<bool(ByteSink&, std::string& error)>& write);
+FileResult WriteBytesSafely(const std::filesystem::path& path, std::span<const std::uint8_t> bytes);
+
+// Stores an archive root as a file, safely.
+FileResult SaveObjectFile(const std::filesystem::path& path, CObject& root);
+
+// Reads an archive root from a file. On Damaged the root holds what was read before the
+// fault; an owner that wants all or nothing loads into a fresh object.
+FileLoadResult LoadObjectFile(const std::filesystem::path& path, CObject& root,
+                              const CClassRegistry& registry = CClassRegistry::Global());
+
+// Renames a file to "<name>.damaged", replacing an older one. False, with `error` set,
+// when it cannot.
+bool KeepDamagedFile(const std::filesystem::path& path, std::filesystem::path& keptAs,
+                     std::string& error);
+
+// The directory for the files the program writes, ending with '/': the application
+// directory when it is writable, else $XDG_DATA_HOME/fretquill/ (an absolute
+// XDG_DATA_HOME only), else ~/.local/share/fretquill/. The fallback is created.
+std::string UserDataDirectory();
+
+// The rule itself, for a given environment (either variable may be null).
+std::string ChooseUserDataDirectory(const std::string& appDirectory, bool appDirectoryWritable,
+                                    const char* xdgDataHome, const char* home);
