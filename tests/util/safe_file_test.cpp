@@ -1,0 +1,168 @@
+#include "util/safe_file.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+
+#include "archive_test_classes.h"
+#include "temp_dir.h"
+#include "util/text_helpers.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+Bytes ReadAll(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void WriteAll(const fs::path& path, const Bytes& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+}
+
+std::size_t EntriesIn(const fs::path& dir) {
+    return static_cast<std::size_t>(
+        std::distance(fs::directory_iterator(dir), fs::directory_iterator()));
+}
+
+CFooList TwoFoos() {
+    CFooList list;
+    list.items.push_back(std::make_unique<CFoo>(1, "one"));
+    list.items.push_back(std::make_unique<CFoo>(2, "two"));
+    return list;
+}
+
+TEST(SafeFileTest, SaveWritesTheArchiveAndLeavesNoTemporaryFile) {
+    TempDir dir;
+    CFooList list = TwoFoos();
+    ASSERT_TRUE(SaveObjectFile(dir / "progs.dat", list));
+    Bytes expected;
+    ASSERT_TRUE(StoreToBytes(list, expected));
+    EXPECT_EQ(ReadAll(dir / "progs.dat"), expected);
+    EXPECT_EQ(EntriesIn(dir.Path()), 1u);
+
+    CFooList back;
+    const FileLoadResult loaded = LoadObjectFile(dir / "progs.dat", back);
+    EXPECT_EQ(loaded.outcome, LoadOutcome::Loaded);
+    ASSERT_EQ(back.items.size(), 2u);
+    EXPECT_EQ(back.items[1]->name, "two");
+}
+
+TEST(SafeFileTest, AFailedSaveKeepsTheOldFileWholeAndSaysWhichFile) {
+    TempDir dir;
+    const fs::path path = dir / "fav.dat";
+    WriteAll(path, {1, 2, 3});
+    const FileResult failed = WriteFileSafely(path, [](ByteSink& sink, std::string& error) {
+        const Bytes half = {9, 9};
+        sink.Write(half);
+        error = "disk full";
+        return false;
+    });
+    EXPECT_FALSE(failed);
+    EXPECT_NE(failed.message.find("fav.dat"), std::string::npos);
+    EXPECT_NE(failed.message.find("disk full"), std::string::npos);
+    EXPECT_EQ(ReadAll(path), (Bytes{1, 2, 3}));
+    EXPECT_EQ(EntriesIn(dir.Path()), 1u);
+
+    // An archive that cannot be written (a list with a hole) is a failed save too.
+    CFooList broken;
+    broken.items.push_back(nullptr);
+    EXPECT_FALSE(SaveObjectFile(path, broken));
+    EXPECT_EQ(ReadAll(path), (Bytes{1, 2, 3}));
+
+    const FileResult nowhere = WriteBytesSafely(dir / "missing" / "x.dat", Bytes{1});
+    EXPECT_FALSE(nowhere);
+    EXPECT_NE(nowhere.message.find("x.dat"), std::string::npos);
+}
+
+TEST(SafeFileTest, ReplacingKeepsPermissionsAndSymbolicLinks) {
+    TempDir dir;
+    const fs::path real = dir / "real.dat";
+    WriteAll(real, {1});
+    ASSERT_EQ(::chmod(real.c_str(), 0640), 0);
+    const fs::path link = dir / "link.dat";
+    fs::create_symlink(real, link);
+
+    ASSERT_TRUE(WriteBytesSafely(link, Bytes{7, 8}));
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(ReadAll(real), (Bytes{7, 8}));
+    struct stat info {};
+    ASSERT_EQ(::stat(real.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
+}
+
+TEST(SafeFileTest, LoadOutcomes) {
+    TempDir dir;
+    CFooList list;
+
+    const FileLoadResult absent = LoadObjectFile(dir / "none.dat", list);
+    EXPECT_EQ(absent.outcome, LoadOutcome::Absent);
+    EXPECT_EQ(absent.message, "");
+
+    WriteAll(dir / "empty.dat", {});
+    EXPECT_EQ(LoadObjectFile(dir / "empty.dat", list).outcome, LoadOutcome::Empty);
+    EXPECT_TRUE(fs::exists(dir / "empty.dat"));
+
+    fs::create_directory(dir / "folder.dat");
+    EXPECT_EQ(LoadObjectFile(dir / "folder.dat", list).outcome, LoadOutcome::Absent);
+}
+
+TEST(SafeFileTest, ADamagedFileIsKeptAsideAndReported) {
+    TempDir dir;
+    const fs::path path = dir / "progs.dat";
+    WriteAll(path.string() + ".damaged", {0xAA});  // an older one gives way
+    WriteAll(path, {0x01, 0x00, 0x00, 0x80});
+    CFooList list;
+    const FileLoadResult result = LoadObjectFile(path, list);
+    EXPECT_EQ(result.outcome, LoadOutcome::Damaged);
+    EXPECT_FALSE(result);
+    EXPECT_FALSE(fs::exists(path));
+    EXPECT_EQ(result.keptAs, fs::path(path.string() + ".damaged"));
+    EXPECT_EQ(ReadAll(result.keptAs), (Bytes{0x01, 0x00, 0x00, 0x80}));
+    EXPECT_NE(result.message.find("progs.dat"), std::string::npos);
+    EXPECT_NE(result.message.find("at byte 2"), std::string::npos) << result.message;
+    EXPECT_NE(result.message.find(".damaged"), std::string::npos);
+}
+
+TEST(SafeFileTest, DataDirectoryRule) {
+    struct Case {
+        bool writable;
+        const char* xdg;
+        const char* home;
+        std::string expected;
+    };
+    const std::vector<Case> cases = {
+        {true, "/x", "/h", "/app/"},
+        {false, "/x", "/h", "/x/fretquill/"},
+        {false, "/x/", "/h", "/x/fretquill/"},
+        {false, nullptr, "/h", "/h/.local/share/fretquill/"},
+        {false, "", "/h/", "/h/.local/share/fretquill/"},
+        {false, "relative", "/h", "/h/.local/share/fretquill/"},
+        {false, nullptr, nullptr, "/app/"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ChooseUserDataDirectory("/app/", c.writable, c.xdg, c.home), c.expected)
+            << (c.xdg ? c.xdg : "(none)") << " " << c.writable;
+    }
+}
+
+TEST(SafeFileTest, DataDirectoryIsAWritableApplicationDirectory) {
+    TempDir dir;
+    const char* old = std::getenv("FRETQUILL_APPDIR");
+    const std::string saved = old ? old : "";
+    ::setenv("FRETQUILL_APPDIR", dir.Path().c_str(), 1);
+    EXPECT_EQ(UserDataDirectory(), dir.Path().string() + "/");
+    if (old) {
+        ::setenv("FRETQUILL_APPDIR", saved.c_str(), 1);
+    } else {
+        ::unsetenv("FRETQUILL_APPDIR");
+    }
+}
+
+}  // namespace
