@@ -17,7 +17,13 @@ for fuzzer in "$build"/fuzz/fuzz_*; do
   mkdir -p "$corpus"
   seeds=("$root/fuzz/seeds/${name#fuzz_}")
   echo "== $name for ${seconds}s"
-  "$fuzzer" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 "$corpus" \
-    $( [[ -d "${seeds[0]}" ]] && echo "${seeds[0]}" ) 2>&1 | tail -n 3
-  [[ ${PIPESTATUS[0]} -eq 0 ]] || { echo "$name found a failure"; exit 1; }
+  log="$build/$name.log"
+  args=(-max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 "$corpus")
+  [[ -d "${seeds[0]}" ]] && args+=("${seeds[0]}")
+  if ! "$fuzzer" "${args[@]}" >"$log" 2>&1; then
+    tail -n 40 "$log"
+    echo "$name found a failure (log: $log)"
+    exit 1
+  fi
+  tail -n 2 "$log"
 done
