@@ -1,0 +1,154 @@
+#include "sound/scale_sequencer.h"
+
+#include "music/scale.h"
+#include "sound/note_player.h"
+#include "sound/slot_timing.h"
+
+namespace {
+
+// Lower compares the octave first, then the spelled-note value; equal or enharmonic notes
+// of the same octave are neither lower nor higher.
+bool IsLower(const CNote& a, const CNote& b) {
+    if (a == b) {
+        return false;
+    }
+    return a.octave < b.octave || (a.octave == b.octave && a.note < b.note);
+}
+
+bool IsHigher(const CNote& a, const CNote& b) {
+    return a != b && !IsLower(a, b);
+}
+
+CNote OctaveAway(CNote note, int octaves) {
+    note.octave += octaves;
+    return note;
+}
+
+}  // namespace
+
+bool CScaleSequencer::Start(CScale& target, const CNote& lowestPlaced, const CNote& highestPlaced,
+                            const Options& startOptions) {
+    playing = false;
+    scale = &target;
+    options = startOptions;
+    if (options.direction < 0 || options.direction > 3) {
+        options.direction = 0;
+    }
+    scale->Rewind();
+    scaleNote = scale->Next();
+    if (options.direction == 1 || options.direction == 3) {
+        scaleEnd = OctaveAway(scaleNote, -1);
+        scaleRising = false;
+        // Leaves the position empty with offset 0, so the next Prev gives the top note of
+        // the octave below.
+        scale->Prev();
+        scale->Prev();
+        if (IsLower(scaleEnd, lowestPlaced)) {
+            scaleNote = OctaveAway(scaleNote, 1);
+            scaleEnd = OctaveAway(scaleEnd, 1);
+            scale->ShiftOctave(1);
+        }
+        if (IsHigher(scaleNote, highestPlaced)) {
+            return false;
+        }
+    } else {
+        scaleEnd = OctaveAway(scaleNote, 1);
+        scaleRising = true;
+        if (IsHigher(scaleEnd, highestPlaced)) {
+            scaleNote = OctaveAway(scaleNote, -1);
+            scaleEnd = OctaveAway(scaleEnd, -1);
+            scale->ShiftOctave(-1);
+        }
+        if (IsLower(scaleNote, lowestPlaced)) {
+            return false;
+        }
+    }
+    periodMs = SlotMilliseconds(options.bpm);
+    playing = true;
+    Tick();
+    return true;
+}
+
+bool CScaleSequencer::Tick() {
+    if (!playing || scale == nullptr) {
+        return false;
+    }
+    player.SoundNote(scaleNote, options.stopPlayingNote ? kAllVoices : kNoVoice);
+    const bool atEnd = scaleNote == scaleEnd;
+    switch (options.direction) {
+        case 0:
+            if (!atEnd) {
+                scaleNote = scale->Next();
+            } else if (options.loop) {
+                scaleNote = OctaveAway(scaleNote, -1);
+                scale->ShiftOctave(-1);
+            } else {
+                Stop();
+            }
+            break;
+        case 1:
+            if (!atEnd) {
+                scaleNote = scale->Prev();
+            } else if (options.loop) {
+                scaleNote = OctaveAway(scaleNote, 1);
+                scale->ShiftOctave(1);
+            } else {
+                Stop();
+            }
+            break;
+        case 2:
+            if (scaleRising) {
+                if (atEnd) {
+                    TurnDown();
+                } else {
+                    scaleNote = scale->Next();
+                }
+            } else if (atEnd) {
+                if (options.loop) {
+                    TurnUp();
+                } else {
+                    Stop();
+                }
+            } else {
+                scaleNote = scale->Prev();
+            }
+            break;
+        default:
+            if (!scaleRising) {
+                if (atEnd) {
+                    TurnUp();
+                } else {
+                    scaleNote = scale->Prev();
+                }
+            } else if (atEnd) {
+                if (options.loop) {
+                    TurnDown();
+                } else {
+                    Stop();
+                }
+            } else {
+                scaleNote = scale->Next();
+            }
+            break;
+    }
+    return playing;
+}
+
+// At the turning note T (a root): the run goes down from the scale note just below T.
+void CScaleSequencer::TurnDown() {
+    scaleRising = false;
+    scaleEnd = OctaveAway(scaleNote, -1);
+    const int offset = scale->OctaveOffset();
+    scale->ClearPosition();
+    scale->ShiftOctave(offset);
+    scaleNote = scale->Prev();
+}
+
+// At the turning note T: the run goes up from the scale note just above T.
+void CScaleSequencer::TurnUp() {
+    scaleRising = true;
+    scaleEnd = OctaveAway(scaleNote, 1);
+    scale->ShiftOctave(-1);
+    scale->Next();  // T itself, already sounded
+    scaleNote = scale->Next();
+}
