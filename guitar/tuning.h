@@ -16,6 +16,7 @@
 #include <string_view>
 
 #include "music/note.h"
+#include "util/archive_object.h"
 
 class ChoiceList;
 
@@ -31,8 +32,10 @@ inline constexpr int kStepRest = -99;
 
 inline constexpr const char* kDefaultPickPattern = "123456";
 
-class CTuning {
+class CTuning : public CObject {
 public:
+    static constexpr std::string_view kClassName = "CTuning";
+
     std::array<CNote, kStringCount> strings;
     // The sound voice last started for each string, -1 for none.
     std::array<int, kStringCount> channels;
@@ -96,4 +99,9 @@ public:
     void RewindPattern() { patternPos = 0; }
     // A string 1..6 to pluck, kStepRest, kStepStrum, or kStepEnd after a whole pass.
     int NextPatternStep();
+
+    // Stored form: six note/octave pairs, tuningType, loopPattern, strum, pickPattern,
+    // rightHanded. Voices and the pattern position are not stored.
+    std::string_view ClassName() const override { return kClassName; }
+    void Serialize(CArchive& ar) override;
 };
