@@ -1,0 +1,50 @@
+#include "library/favorite.h"
+
+#include "library/pattern.h"
+#include "util/object_archive.h"
+
+std::string FavoriteModeName(int mode) {
+    switch (mode) {
+        case 0:
+            return "Chord Plotter";
+        case 1:
+            return "Chord Discoverer";
+        case 2:
+            return "Scale";
+        case 3:
+            return "Mode";
+        default:
+            return "";
+    }
+}
+
+CFavorite::CFavorite(const CFavorite& other)
+    : CObject(other),
+      id(other.id),
+      mode(other.mode),
+      name(other.name),
+      description(other.description),
+      tuningKey(other.tuningKey),
+      scaleType(other.scaleType),
+      rootNote(other.rootNote) {
+    CopyChordWhole(chord, other.chord);
+}
+
+CFavorite& CFavorite::operator=(const CFavorite& other) {
+    if (this != &other) {
+        id = other.id;
+        mode = other.mode;
+        name = other.name;
+        description = other.description;
+        CopyChordWhole(chord, other.chord);
+        tuningKey = other.tuningKey;
+        scaleType = other.scaleType;
+        rootNote = other.rootNote;
+    }
+    return *this;
+}
+
+void CFavorite::Serialize(CArchive& ar) {
+    chord.Serialize(ar);
+    ar.Io(id).Io(mode).Io(name).Io(description).Io(tuningKey).Io(scaleType).Io(rootNote);
+}
