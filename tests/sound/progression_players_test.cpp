@@ -19,10 +19,13 @@ using Texts = std::vector<std::string>;
 // A pattern: its pick text ("" strums), passes, and the strings muted in its chord. Each
 // pattern's chord has string 1 tuned to a note of its own, so the sound tells them apart.
 struct PatternSpec {
+    PatternSpec(std::string pickText, int passes = 1, std::vector<int> mutedStrings = {},
+                bool loops = false)
+        : pick(std::move(pickText)), times(passes), muted(std::move(mutedStrings)), loop(loops) {}
     std::string pick;
-    int times = 1;
+    int times;
     std::vector<int> muted;
-    bool loop = false;
+    bool loop;
 };
 
 const NoteValue kMarks[] = {kNoteC, kNoteD, kNoteE, kNoteF, kNoteG, kNoteA};
