@@ -1,0 +1,11 @@
+#pragma once
+
+// One registration function per command file. Each adds its commands to the application,
+// with their options and the callback that runs them; main() calls them all.
+
+namespace CLI {
+class App;
+}
+
+// note_commands.cpp: note, tones, name, tunings.
+void AddNoteCommands(CLI::App& app);
