@@ -173,3 +173,14 @@ void CNote::WholeStep(bool sharps) {
     HalfStep(sharps);
     HalfStep(sharps);
 }
+
+bool IsLowerNote(const CNote& a, const CNote& b) {
+    if (a == b) {
+        return false;
+    }
+    return a.octave < b.octave || (a.octave == b.octave && a.note < b.note);
+}
+
+bool IsHigherNote(const CNote& a, const CNote& b) {
+    return a != b && !IsLowerNote(a, b);
+}

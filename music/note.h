@@ -91,3 +91,9 @@ public:
         return SameNote(a.note, b.note) && a.octave == b.octave;
     }
 };
+
+// Pitch order of notes with octaves, as the scale plot and scale playback compare them: the
+// octave first, then the spelled-note value. Notes that are equal or enharmonic with the same
+// octave are neither lower nor higher.
+bool IsLowerNote(const CNote& a, const CNote& b);
+bool IsHigherNote(const CNote& a, const CNote& b);

@@ -6,19 +6,6 @@
 
 namespace {
 
-// Lower compares the octave first, then the spelled-note value; equal or enharmonic notes
-// of the same octave are neither lower nor higher.
-bool IsLower(const CNote& a, const CNote& b) {
-    if (a == b) {
-        return false;
-    }
-    return a.octave < b.octave || (a.octave == b.octave && a.note < b.note);
-}
-
-bool IsHigher(const CNote& a, const CNote& b) {
-    return a != b && !IsLower(a, b);
-}
-
 CNote OctaveAway(CNote note, int octaves) {
     note.octave += octaves;
     return note;
@@ -43,23 +30,23 @@ bool CScaleSequencer::Start(CScale& target, const CNote& lowestPlaced, const CNo
         // the octave below.
         scale->Prev();
         scale->Prev();
-        if (IsLower(scaleEnd, lowestPlaced)) {
+        if (IsLowerNote(scaleEnd, lowestPlaced)) {
             scaleNote = OctaveAway(scaleNote, 1);
             scaleEnd = OctaveAway(scaleEnd, 1);
             scale->ShiftOctave(1);
         }
-        if (IsHigher(scaleNote, highestPlaced)) {
+        if (IsHigherNote(scaleNote, highestPlaced)) {
             return false;
         }
     } else {
         scaleEnd = OctaveAway(scaleNote, 1);
         scaleRising = true;
-        if (IsHigher(scaleEnd, highestPlaced)) {
+        if (IsHigherNote(scaleEnd, highestPlaced)) {
             scaleNote = OctaveAway(scaleNote, -1);
             scaleEnd = OctaveAway(scaleEnd, -1);
             scale->ShiftOctave(-1);
         }
-        if (IsLower(scaleNote, lowestPlaced)) {
+        if (IsLowerNote(scaleNote, lowestPlaced)) {
             return false;
         }
     }
