@@ -9,3 +9,7 @@ class App;
 
 // note_commands.cpp: note, tones, name, tunings.
 void AddNoteCommands(CLI::App& app);
+// chord_commands.cpp: chord.
+void AddChordCommands(CLI::App& app);
+// scale_commands.cpp: scale.
+void AddScaleCommands(CLI::App& app);

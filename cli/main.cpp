@@ -20,6 +20,8 @@ int Run(int argc, char** argv) {
     // One registration per command file (declared in commands.h); a new command file adds
     // its line here.
     AddNoteCommands(app);
+    AddChordCommands(app);
+    AddScaleCommands(app);
 
     try {
         app.parse(argc, argv);
