@@ -34,6 +34,8 @@ bool CImportFlow::Read(const std::string& path) {
         imported_.reset();
         return false;
     }
+    // Its pattern ids must stay unique within it, whoever wrote the file.
+    progression->patterns.RepairIds();
     imported_ = std::move(progression);
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "library/id_repair.h"
 #include "util/object_archive.h"
 
 CPatternList::CPatternList(const CPatternList& other) : CObject(other) {
@@ -107,6 +108,10 @@ const CPattern* CPatternList::FindPattern(int id) const {
 void CPatternList::RemoveAll() {
     patterns.clear();
     cursor_ = 0;
+}
+
+int CPatternList::RepairIds() {
+    return RepairListIds(patterns, nextId);
 }
 
 CPattern* CPatternList::NextPattern() {

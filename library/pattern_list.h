@@ -50,6 +50,9 @@ public:
     const CPattern* FindPattern(int id) const;
     // Destroys every pattern; nextId stays.
     void RemoveAll();
+    // After reading a file: duplicate and negative ids get fresh ones and nextId rises
+    // past every id (id_repair.h); returns how many ids changed.
+    int RepairIds();
 
     void RewindCursor() { cursor_ = 0; }
     // The pattern at the cursor, then the cursor moves on; nullptr past the end.

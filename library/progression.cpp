@@ -34,8 +34,9 @@ CProgression& CProgression::operator=(const CProgression& other) {
         created = other.created;
         modified = other.modified;
         BPM = other.BPM;
-        currentId_ = -1;
+        hasCurrent_ = false;
         passCount_ = 1;
+        passUsedSlot_ = false;
     }
     return *this;
 }
@@ -47,8 +48,9 @@ void CProgression::Serialize(CArchive& ar) {
     ar.IoTime(modified);
     ar.Io(BPM);
     if (ar.IsLoading()) {
-        currentId_ = -1;
+        hasCurrent_ = false;
         passCount_ = 1;
+        passUsedSlot_ = false;
     }
 }
 
@@ -58,7 +60,7 @@ CPattern* CProgression::ResetPlayback() {
     }
     patterns.RewindCursor();
     CPattern* first = patterns.NextPattern();
-    currentId_ = first != nullptr ? first->id : -1;
+    SetCurrent(first);
     passCount_ = 1;
     passUsedSlot_ = false;
     return first;
@@ -69,17 +71,31 @@ bool CProgression::SeekPattern(int patternId) {
     while (pattern != nullptr && pattern->id != patternId) {
         pattern = patterns.NextPattern();
     }
-    currentId_ = pattern != nullptr ? pattern->id : -1;
+    SetCurrent(pattern);
     return pattern != nullptr;
 }
 
+void CProgression::SetCurrent(const CPattern* pattern) {
+    hasCurrent_ = pattern != nullptr;
+    currentId_ = pattern != nullptr ? pattern->id : 0;
+}
+
 CPattern* CProgression::CurrentPattern() {
-    return currentId_ < 0 ? nullptr : patterns.FindPattern(currentId_);
+    if (!hasCurrent_) {
+        return nullptr;
+    }
+    // The pattern the cursor handed out last; looked up by id only when the list changed
+    // under the cursor, so that patterns sharing an id (an edited file) still play in turn.
+    const std::size_t at = patterns.CursorIndex();
+    if (at > 0 && at <= patterns.patterns.size() && patterns.patterns[at - 1]->id == currentId_) {
+        return patterns.patterns[at - 1].get();
+    }
+    return patterns.FindPattern(currentId_);
 }
 
 bool CProgression::AdvancePattern() {
     CPattern* next = patterns.NextPattern();
-    currentId_ = next != nullptr ? next->id : -1;
+    SetCurrent(next);
     passCount_ = 1;
     if (next != nullptr) {
         next->chord.RewindPattern();

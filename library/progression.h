@@ -75,10 +75,12 @@ private:
     // Moves to the next pattern of the list (by its cursor), rewound, with pass 1; false
     // when there is none.
     bool AdvancePattern();
+    void SetCurrent(const CPattern* pattern);
 
     // The current pattern by id, so that removing it from the list cannot leave a
-    // dangling position; -1 for none.
-    int currentId_ = -1;
+    // dangling position; meaningful while hasCurrent_.
+    bool hasCurrent_ = false;
+    int currentId_ = 0;
     int passCount_ = 1;
     // Whether the current pass of the current pattern has sounded or rested in a slot.
     bool passUsedSlot_ = false;

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "library/id_repair.h"
 #include "library/library_instance.h"
 #include "util/choice_list.h"
 #include "util/object_archive.h"
@@ -166,4 +167,12 @@ int CProgressionList::CollectInTuning(int tuningKey, std::vector<CProgression*>&
         }
     }
     return static_cast<int>(result.size());
+}
+
+int CProgressionList::RepairIds() {
+    int changed = RepairListIds(progressions, nextId);
+    for (auto& progression : progressions) {
+        changed += progression->patterns.RepairIds();
+    }
+    return changed;
 }

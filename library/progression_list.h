@@ -40,7 +40,8 @@ public:
 
     std::string_view ClassName() const override { return kClassName; }
     void Serialize(CArchive& ar) override;
-    void LoadedFromFile() {}
+    // Repairs the ids of what was read (RepairIds).
+    void LoadedFromFile() { RepairIds(); }
 
     // The one list of the program, read at its first use.
     static CProgressionList& Instance();
@@ -77,6 +78,10 @@ public:
     // Appends the tuning's progressions (not owned) to an empty result and returns their
     // number; -1, adding nothing, when the result already holds entries.
     int CollectInTuning(int tuningKey, std::vector<CProgression*>& result) const;
+
+    // Duplicate and negative ids of progressions and of their patterns get fresh ones, and
+    // every counter rises past its ids (id_repair.h); returns how many ids changed.
+    int RepairIds();
 
 private:
     int IndexOf(int id) const;
