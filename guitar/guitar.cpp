@@ -1,6 +1,7 @@
 #include "guitar/guitar.h"
 
 #include <algorithm>
+#include <bit>
 
 #include "music/chord_type.h"
 
@@ -62,98 +63,105 @@ bool CGuitar::GenerateVoicings(CTuning forTuning, NoteValue chordRoot, int type,
         }
     }
 
-    // The odometer: string 0 turns fastest. Besides every combination of candidate
-    // positions, it tries string 0 muted, and strings 0 and 1 muted, under every
-    // combination of the strings above them.
-    std::array<int, kStringCount> position{};
     for (int s = 0; s < kStringCount; ++s) {
         curFrets_[s] = candidateFrets_[s][0];
         curNotes_[s] = candidateNotes_[s][0];
     }
-    position[0] = -1;
-    int i = 0;
-    while (true) {
-        ++position[i];
-        if (position[i] < candidateCount_[i]) {
-            curFrets_[i] = candidateFrets_[i][position[i]];
-            curNotes_[i] = candidateNotes_[i][position[i]];
-            Evaluate();
-            i = 0;
-            continue;
-        }
-        if (i == 0) {
-            curFrets_[0] = -1;
-            curNotes_[0] = kNoteMuted;
-            Evaluate();
-        } else if (i == 1) {
-            const int fret0 = curFrets_[0];
-            const NoteValue note0 = curNotes_[0];
-            curFrets_[0] = curFrets_[1] = -1;
-            curNotes_[0] = curNotes_[1] = kNoteMuted;
-            Evaluate();
-            curFrets_[0] = fret0;
-            curNotes_[0] = note0;
-        }
-        position[i] = 0;
-        curFrets_[i] = candidateFrets_[i][0];
-        curNotes_[i] = candidateNotes_[i][0];
-        if (i == kStringCount - 1) {
-            break;
-        }
-        ++i;
-    }
+    SearchUpper(kStringCount - 1, Fingering{});
     return true;
 }
 
-void CGuitar::Evaluate() {
-    int lowFretted = kHighestSearchedFret + 1;
-    int highFretted = 0;
-    int lowSounding = kHighestSearchedFret + 1;
-    int highSounding = 0;
-    int fretted = 0;
-    int fretSum = 0;
-    int open = 0;
-    unsigned present = 0;
-    for (int s = 0; s < kStringCount; ++s) {
-        const int fret = curFrets_[s];
-        if (fret < 0) {
+// The search visits combinations in the order of an odometer over the six strings with
+// string 0 (the lowest-pitched) turning fastest: for every combination of strings 2..5,
+// every position of string 1 with every position of string 0 and then string 0 muted, and
+// after those strings 0 and 1 muted. It descends from string 5, adding one string at a
+// time to a running summary, and skips a whole subtree when the strings chosen so far
+// already span too many frets or leave more tones missing than strings remain; every
+// skipped combination would be rejected, so what is found, and in which order, is what
+// the full odometer finds.
+
+CGuitar::Fingering CGuitar::WithString(const Fingering& above, int s, int position) const {
+    Fingering f = above;
+    const int fret = candidateFrets_[s][position];
+    const NoteValue note = candidateNotes_[s][position];
+    f.present |= 1u << PitchClass(note);
+    f.lowSounding = std::min(f.lowSounding, fret);
+    f.highSounding = std::max(f.highSounding, fret);
+    if (fret == 0) {
+        ++f.open;
+    } else {
+        f.lowFretted = std::min(f.lowFretted, fret);
+        f.highFretted = std::max(f.highFretted, fret);
+        f.fretSum += fret;
+        ++f.fretted;
+    }
+    if (s + 1 < kStringCount && note == curNotes_[s + 1]) {
+        ++f.doubled;
+    }
+    return f;
+}
+
+bool CGuitar::CanComplete(const Fingering& f, int stringsLeft) const {
+    if (f.fretted > 0 && f.highFretted - f.lowFretted >= maxSpan) {
+        return false;
+    }
+    const unsigned missing = requiredPitchClasses_ & ~f.present;
+    return std::popcount(missing) <= stringsLeft;
+}
+
+void CGuitar::SearchUpper(int s, const Fingering& above) {
+    for (int p = 0; p < candidateCount_[s]; ++p) {
+        curFrets_[s] = candidateFrets_[s][p];
+        curNotes_[s] = candidateNotes_[s][p];
+        const Fingering f = WithString(above, s, p);
+        if (!CanComplete(f, s)) {
             continue;
         }
-        present |= 1u << PitchClass(curNotes_[s]);
-        lowSounding = std::min(lowSounding, fret);
-        highSounding = std::max(highSounding, fret);
-        if (fret == 0) {
-            ++open;
+        if (s > 2) {
+            SearchUpper(s - 1, f);
         } else {
-            lowFretted = std::min(lowFretted, fret);
-            highFretted = std::max(highFretted, fret);
-            fretSum += fret;
-            ++fretted;
+            SearchLowest(f);
         }
     }
-    const int span = fretted == 0 ? 0 : highFretted - lowFretted;
-    if (span >= maxSpan || (present & requiredPitchClasses_) != requiredPitchClasses_) {
+    curFrets_[s] = candidateFrets_[s][0];
+    curNotes_[s] = candidateNotes_[s][0];
+}
+
+void CGuitar::SearchLowest(const Fingering& above) {
+    for (int p1 = 0; p1 < candidateCount_[1]; ++p1) {
+        curFrets_[1] = candidateFrets_[1][p1];
+        curNotes_[1] = candidateNotes_[1][p1];
+        const Fingering with1 = WithString(above, 1, p1);
+        if (!CanComplete(with1, 1)) {
+            continue;
+        }
+        for (int p0 = 0; p0 < candidateCount_[0]; ++p0) {
+            curFrets_[0] = candidateFrets_[0][p0];
+            curNotes_[0] = candidateNotes_[0][p0];
+            Evaluate(WithString(with1, 0, p0), 0);
+        }
+        curFrets_[0] = -1;
+        curNotes_[0] = kNoteMuted;
+        Evaluate(with1, 1);
+    }
+    curFrets_[0] = curFrets_[1] = -1;
+    curNotes_[0] = curNotes_[1] = kNoteMuted;
+    Evaluate(above, 2);
+}
+
+void CGuitar::Evaluate(const Fingering& f, int bass) {
+    const int span = f.fretted == 0 ? 0 : f.highFretted - f.lowFretted;
+    if (span >= maxSpan || (f.present & requiredPitchClasses_) != requiredPitchClasses_) {
         return;
     }
-
-    int bass = 0;
-    while (curFrets_[bass] < 0) {
-        ++bass;
-    }
-    int doubled = 0;
-    for (int s = 0; s + 1 < kStringCount; ++s) {
-        if (curFrets_[s] >= 0 && curNotes_[s] == curNotes_[s + 1]) {
-            ++doubled;
-        }
-    }
     curScore_[1] = (maxSpan - span) * 12;
-    curScore_[2] = (15 - (highSounding - lowSounding)) * 3;
-    curScore_[3] = 10 * open;
+    curScore_[2] = (15 - (f.highSounding - f.lowSounding)) * 3;
+    curScore_[3] = 10 * f.open;
     curScore_[4] = SameNote(curNotes_[bass], firstTone_) ? 50 : 0;
-    curScore_[5] = fretted == 0
-                       ? 30
-                       : 2 * static_cast<int>(15.0 - static_cast<double>(fretSum) / fretted);
-    curScore_[6] = 45 - 9 * doubled;
+    curScore_[5] = f.fretted == 0 ? 30
+                                  : 2 * static_cast<int>(15.0 - static_cast<double>(f.fretSum) /
+                                                                    f.fretted);
+    curScore_[6] = 45 - 9 * f.doubled;
     curScore_[0] = curScore_[1] + curScore_[2] + curScore_[3] + curScore_[4] + curScore_[5] +
                    curScore_[6];
     Insert();

@@ -74,6 +74,24 @@ private:
     NoteValue firstTone_ = kNoteNone;
     bool mirrored_ = false;
 
-    void Evaluate();
+    // What the strings chosen so far contribute to acceptance and the scores.
+    struct Fingering {
+        unsigned present = 0;  // pitch classes sounding
+        int lowFretted = kHighestSearchedFret + 1;
+        int highFretted = 0;
+        int lowSounding = kHighestSearchedFret + 1;
+        int highSounding = 0;
+        int fretted = 0;
+        int fretSum = 0;
+        int open = 0;
+        int doubled = 0;  // neighbouring sounding strings on the same spelled note
+    };
+
+    Fingering WithString(const Fingering& above, int s, int position) const;
+    bool CanComplete(const Fingering& f, int stringsLeft) const;
+    void SearchUpper(int s, const Fingering& above);
+    void SearchLowest(const Fingering& above);
+    // bass: the lowest sounding string (strings below it are muted).
+    void Evaluate(const Fingering& f, int bass);
     void Insert();
 };
