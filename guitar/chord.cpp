@@ -97,4 +97,20 @@ const CChord* CChordList::FindStatic(NoteValue rootNote, int type, int variation
     return nullptr;
 }
 
+bool CChordList::LookUpStatic(NoteValue rootNote, int type, int variationNumber,
+                              CChord& into) const {
+    if (const CChord* found = FindStatic(rootNote, type, variationNumber)) {
+        into.AssignChord(*found);
+        return true;
+    }
+    into.ResetChord();
+    for (int s = 1; s <= kStringCount; ++s) {
+        into.SetStringNote(s, kNoteMuted, 0);
+    }
+    into.root = rootNote;
+    into.chordType = type;
+    into.variation = variationNumber;
+    return false;
+}
+
 void CChordList::Serialize(CArchive& ar) { ar.IoObjectList(chords); }

@@ -23,6 +23,10 @@ public:
     // The first chord on the root (either spelling), of the type and variation; nullptr
     // when there is none.
     const CChord* FindStatic(NoteValue root, int type, int variation) const;
+    // The lookup the view shows: the found chord taken into `into` (AssignChord), true. When
+    // there is none, `into` is reset on its tuning with every string muted and the root,
+    // type and variation asked for, so no other chord is ever shown under this name; false.
+    bool LookUpStatic(NoteValue root, int type, int variation, CChord& into) const;
 
     std::string_view ClassName() const override { return kClassName; }
     void Serialize(CArchive& ar) override;

@@ -124,4 +124,27 @@ TEST(ChordListTest, FindStaticMatchesEitherSpelling) {
     EXPECT_EQ(list.Count(), 0);
 }
 
+TEST(ChordListTest, LookUpShowsTheStoredChordOrNothingWrong) {
+    CChordList list;
+    auto stored = std::make_unique<CChord>(OpenC());
+    stored->root = kNoteC;
+    stored->chordType = 0;
+    stored->variation = 1;
+    list.Add(std::move(stored));
+
+    CChord shown;
+    ASSERT_TRUE(list.LookUpStatic(kNoteC, 0, 1, shown));
+    EXPECT_TRUE(shown.IsMutedString(1));
+    EXPECT_EQ(shown.HighestFret(), 3);
+
+    // A variation the list does not hold: every string muted, named as asked.
+    EXPECT_FALSE(list.LookUpStatic(kNoteC, 0, 2, shown));
+    for (int s = 1; s <= kStringCount; ++s) {
+        EXPECT_TRUE(shown.IsMutedString(s)) << s;
+    }
+    EXPECT_EQ(shown.root, kNoteC);
+    EXPECT_EQ(shown.chordType, 0);
+    EXPECT_EQ(shown.variation, 2);
+}
+
 }  // namespace
