@@ -127,12 +127,7 @@ void AddChordCommand(CLI::App& app) {
     };
     auto options = std::make_shared<Options>();
     CLI::App* command = app.add_subcommand("chord", "The fingerings of a chord in a tuning");
-    command->add_option("ROOT", options->root, "Root note without octave: C, F#, Bb")->required();
-    command
-        ->add_option("TYPE", options->type,
-                     "Chord type: a symbol (m7), a type name (MINOR_SEVENTH), a full name "
-                     "(\"Minor Seventh\") or #N for type number N")
-        ->required();
+    AddChordArguments(*command, options->root, options->type);
     AddTuningOptions(*command, options->tuning);
     CLI::Option* span = command->add_option(
         "--span", options->span, "Largest distance between fretted frets, 3 to 6 (default 4)");

@@ -251,6 +251,15 @@ void AddJsonFlag(CLI::App& command, bool& json) {
     command.add_flag("--json", json, "Write one JSON document instead of text");
 }
 
+void AddChordArguments(CLI::App& command, std::string& root, std::string& type) {
+    command.add_option("ROOT", root, "Root note without octave: C, F#, Bb")->required();
+    command
+        .add_option("TYPE", type,
+                    "Chord type: a symbol (m7), a type name (MINOR_SEVENTH), a full name "
+                    "(\"Minor Seventh\") or #N for type number N")
+        ->required();
+}
+
 void PrintJson(const nlohmann::json& document) {
     // Texts echo what the user typed, which need not be valid UTF-8.
     std::cout << document.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';

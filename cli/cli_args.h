@@ -69,6 +69,8 @@ struct TuningOptions {
 };
 void AddTuningOptions(CLI::App& command, TuningOptions& options);
 void AddJsonFlag(CLI::App& command, bool& json);
+// The required ROOT and TYPE of the commands that take a chord.
+void AddChordArguments(CLI::App& command, std::string& root, std::string& type);
 
 // Writes one JSON document and a line break to standard output.
 void PrintJson(const nlohmann::json& document);

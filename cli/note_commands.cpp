@@ -69,12 +69,7 @@ void AddTonesCommand(CLI::App& app) {
     };
     auto options = std::make_shared<Options>();
     CLI::App* command = app.add_subcommand("tones", "The chord tones of a type on a root");
-    command->add_option("ROOT", options->root, "Root note without octave: C, F#, Bb")->required();
-    command
-        ->add_option("TYPE", options->type,
-                     "Chord type: a symbol (m7), a type name (MINOR_SEVENTH), a full name "
-                     "(\"Minor Seventh\") or #N for type number N")
-        ->required();
+    AddChordArguments(*command, options->root, options->type);
     AddJsonFlag(*command, options->json);
     command->callback([options] {
         const NoteValue root = ParseRoot(options->root);
