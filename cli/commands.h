@@ -13,3 +13,5 @@ void AddNoteCommands(CLI::App& app);
 void AddChordCommands(CLI::App& app);
 // scale_commands.cpp: scale.
 void AddScaleCommands(CLI::App& app);
+// file_commands.cpp: dump, write.
+void AddFileCommands(CLI::App& app);

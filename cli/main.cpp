@@ -22,6 +22,7 @@ int Run(int argc, char** argv) {
     AddNoteCommands(app);
     AddChordCommands(app);
     AddScaleCommands(app);
+    AddFileCommands(app);
 
     try {
         app.parse(argc, argv);
