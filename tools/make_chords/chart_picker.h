@@ -3,6 +3,30 @@
 // Picks the six fingerings of a chord for the chord database: every fingering that keeps
 // the chart rules (guitar/chord_chart_rules.h) is found, scored the way a chord chart is
 // read, and six are chosen: the chart's first shape, then five more up the neck.
+//
+// How it chooses:
+// - Search: every string muted or on a chord tone at frets 0..17 (0..20 when the lower
+//   neck has fewer than six shapes with the chord's bass tone lowest), kept when it keeps
+//   the chart rules.
+// - Quality of a shape: strings sounding (+10 each), minus fingers (4 each), muted
+//   strings inside (14) or above the top sounding string (6), a missing fifth (5), a
+//   doubled third or seventh (6 per extra note), the stretch, three fingers crowded on
+//   one fret (12), a finger reaching round a higher one (15), a barre off the lowest
+//   fret (4), and open strings in a shape that reaches fret 4 or higher (20 each); a
+//   barre from the E or A string across all strings earns 6.
+// - The bass: a shape whose lowest note is the chord's bass tone (the root; the flat
+//   fifth for the rootless type) outweighs every other concern, so all six have it
+//   wherever the neck holds six such shapes.
+// - Variation 1: the table of well-known open chords the scores miss (C7 x32310,
+//   C6 x32210, B7 x21202, Fmaj7 xx3210, Cadd9 x32030); else the best open chord (frets
+//   0..3, no inner mute, carried by two open strings, an open bass or an open top
+//   string) unless the barre chord scores higher; else the lowest E- or A-string barre
+//   up to fret 7; else the best shape low on the neck. The barre gives way to another
+//   first shape only when it would leave the other five crowded together.
+// - Variations 2..6: the set of five that maximises quality plus spread, positions (the
+//   lowest fretted fret) never falling; two shapes at one fret cost 60, one fret apart
+//   25, two 5, gaps over five frets 4 a fret, and a shape that is the one before with
+//   strings left out 40.
 
 #include <array>
 #include <string>
