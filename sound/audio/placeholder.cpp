@@ -1,1 +1,0 @@
-// Folder library; its units are added as they are written.
