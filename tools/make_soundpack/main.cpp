@@ -1,0 +1,33 @@
+// make_soundpack OUT.spk: writes the program's default sound pack.
+
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "tools/make_soundpack/default_pack.h"
+#include "util/safe_file.h"
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::cerr << "usage: make_soundpack OUT.spk\n";
+        return 2;
+    }
+    const std::filesystem::path out = argv[1];
+    std::vector<std::uint8_t> bytes;
+    std::string error;
+    if (!WriteXmModule(MakeDefaultSoundPack(), bytes, error)) {
+        std::cerr << "make_soundpack: " << error << "\n";
+        return 1;
+    }
+    std::error_code ec;
+    if (out.has_parent_path()) {
+        std::filesystem::create_directories(out.parent_path(), ec);
+    }
+    const FileResult saved = WriteBytesSafely(out, bytes);
+    if (!saved) {
+        std::cerr << "make_soundpack: " << saved.message << "\n";
+        return 1;
+    }
+    return 0;
+}
