@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <bit>
+#include <filesystem>
+#include <system_error>
 
 #include "music/chord_type.h"
 
@@ -17,6 +19,47 @@ CGuitar::CGuitar() {
         slot.scores.fill(-1);
         slot.notes = {kNoteE, kNoteA, kNoteD, kNoteG, kNoteB, kNoteE};
     }
+}
+
+CGuitar::~CGuitar() {
+    if (staticChords == 1) {
+        SaveChordCache();
+    }
+}
+
+bool CGuitar::ChordFilesPresent() {
+    return ChordDatabaseFiles::InAppDirectory().AnyPresent();
+}
+
+bool CGuitar::LoadStaticChords(std::uint32_t& storedCrc, ProgressReporter& progress,
+                               Prompter& prompter) {
+    loadError.clear();
+    chordFiles_ = ChordDatabaseFiles::InAppDirectory();
+    staticChords = 0;
+    if (!chordFiles_.AnyPresent()) {
+        loadError = kMissingChordFilesText;
+        chordList.RemoveAll();
+        chordList.loaded = 1;
+        return false;
+    }
+    const ChordDatabaseLoad load =
+        LoadChordDatabase(chordFiles_, storedCrc, chordList, progress, prompter);
+    staticChords = load.ok ? 1 : 0;
+    loadError = load.error;
+    if (load.parsed) {
+        // The old cache no longer matches the stored CRC. Should writing the new one fail
+        // at exit, the next start must not take the old one for the current database.
+        std::error_code ignored;
+        std::filesystem::remove(chordFiles_.cache, ignored);
+    }
+    return load.ok;
+}
+
+FileResult CGuitar::SaveChordCache() {
+    if (staticChords != 1) {
+        return FileResult{false, "No chord database was loaded, so none was saved."};
+    }
+    return ::SaveChordCache(chordFiles_.cache, chordList);
 }
 
 bool CGuitar::GenerateVoicings(CTuning forTuning, NoteValue chordRoot, int type, int span) {

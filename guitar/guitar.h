@@ -13,9 +13,11 @@
 // A search allocates nothing: its whole state lives in the fixed arrays below.
 
 #include <array>
+#include <cstdint>
 #include <string>
 
 #include "guitar/chord.h"
+#include "guitar/chord_database.h"
 #include "guitar/chord_list.h"
 #include "guitar/tuning.h"
 
@@ -50,8 +52,21 @@ public:
     int found = 0;
 
     CGuitar();
+    // Writes the chord cache when static chords are available (SaveChordCache).
+    ~CGuitar();
     CGuitar(const CGuitar&) = delete;
     CGuitar& operator=(const CGuitar&) = delete;
+
+    // Loads the static chord database of the application directory into chordList
+    // (LoadChordDatabase). With neither file there, loadError gets the missing-files text
+    // and nothing runs: the window shows no splash for it (ChordFilesPresent tells first).
+    // staticChords and the result say whether static chords are available; otherwise
+    // loadError says why. `storedCrc` is the settings entry CRC, updated after a parse.
+    bool LoadStaticChords(std::uint32_t& storedCrc, ProgressReporter& progress, Prompter& prompter);
+    static bool ChordFilesPresent();
+    // Writes chordList as the cache beside the database it came from. Done at exit after
+    // every successful load; never after a failed one, so the last good cache survives.
+    FileResult SaveChordCache();
 
     // Finds and ranks the fingerings of a chord. A left-handed tuning is searched in pitch
     // order, like its right-handed twin, and its results are stored mirrored, so both
@@ -73,6 +88,7 @@ private:
     unsigned requiredPitchClasses_ = 0;
     NoteValue firstTone_ = kNoteNone;
     bool mirrored_ = false;
+    ChordDatabaseFiles chordFiles_;
 
     // What the strings chosen so far contribute to acceptance and the scores.
     struct Fingering {

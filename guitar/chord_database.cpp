@@ -1,0 +1,199 @@
+#include "guitar/chord_database.h"
+
+#include <memory>
+
+#include "music/chord_type.h"
+#include "music/note.h"
+#include "util/crc32.h"
+#include "util/safe_file.h"
+#include "util/text_helpers.h"
+
+namespace {
+
+// The full database: 12 roots x 36 types.
+constexpr double kPercentPerType = 0.23148148148148145;
+
+constexpr const char* kDynamicOnly = "  Only dynamic chord gen will be available.";
+
+enum class CacheRead { Loaded, Unopened, Damaged };
+
+// Reads the cache into the list, all or nothing. A damaged cache is kept aside by the
+// file layer, and `message` says so.
+CacheRead ReadCache(const std::string& path, CChordList& list, std::string& message) {
+    CChordList fresh;
+    const FileLoadResult read = LoadObjectFile(path, fresh);
+    switch (read.outcome) {
+        case LoadOutcome::Loaded:
+        case LoadOutcome::Empty:
+            list.chords = std::move(fresh.chords);
+            return CacheRead::Loaded;
+        case LoadOutcome::Absent:
+            message = read.message;
+            return CacheRead::Unopened;
+        case LoadOutcome::Damaged:
+            break;
+    }
+    message = read.message;
+    return CacheRead::Damaged;
+}
+
+class CollectingPrompter : public Prompter {
+public:
+    explicit CollectingPrompter(std::vector<std::string>& texts) : texts_(texts) {}
+    PromptAnswer Show(PromptKind kind, const std::string&, const std::string& text) override {
+        texts_.push_back(text);
+        return kind == PromptKind::YesNo ? PromptAnswer::No : PromptAnswer::Ok;
+    }
+
+private:
+    std::vector<std::string>& texts_;
+};
+
+ChordDatabaseLoad Finish(CChordList& list, bool ok, std::string error = "") {
+    if (!ok) {
+        list.RemoveAll();
+    }
+    list.loaded = 1;
+    return ChordDatabaseLoad{ok, std::move(error)};
+}
+
+}  // namespace
+
+ChordDatabaseFiles ChordDatabaseFiles::In(const std::string& directory) {
+    return ChordDatabaseFiles{directory + kChordSourceName, directory + kChordCacheName};
+}
+
+ChordDatabaseFiles ChordDatabaseFiles::InAppDirectory() {
+    return ChordDatabaseFiles{AppDirectory() + kChordSourceName,
+                              UserDataDirectory() + kChordCacheName};
+}
+
+bool ChordDatabaseFiles::AnyPresent() const {
+    return CanOpenFile(source) || CanOpenFile(cache);
+}
+
+void ReadChordDocument(CXmlReader& xml, CChordList& list, ProgressReporter& progress) {
+    int typesDone = 0;
+    while (xml.FindChild("basenote")) {
+        const std::string rootText = xml.ChildAttribute("note");
+        progress.AddStatusLine("Loading " + rootText + " chords...");
+        const NoteValue root = CNote::Parse(rootText).note;
+        xml.EnterChild();
+        while (xml.FindChild("type")) {
+            const int type = ChordTypeFromName(xml.ChildAttribute("name"));
+            xml.EnterChild();
+            int variation = 1;
+            while (xml.FindChild("chord")) {
+                xml.EnterChild();
+                auto chord = std::make_unique<CChord>();
+                chord->chordType = type;
+                chord->variation = variation;
+                chord->root = root;
+                chord->dynamic = 0;
+                for (int s = 1; xml.FindChild("note"); ++s) {
+                    if (s <= kStringCount) {
+                        const CNote note = CNote::Parse(xml.ChildText(xml.childPos));
+                        chord->SetStringNote(s, note.note, note.octave);
+                    }
+                }
+                list.Add(std::move(chord));
+                xml.LeaveElement();
+                ++variation;
+            }
+            ++typesDone;
+            progress.SetProgress(static_cast<int>((typesDone - 1) * kPercentPerType));
+            xml.LeaveElement();
+        }
+        xml.LeaveElement();
+    }
+}
+
+ChordDatabaseLoad LoadChordDatabase(const ChordDatabaseFiles& files, std::uint32_t& storedCrc,
+                                    CChordList& list, ProgressReporter& progress,
+                                    Prompter& prompter) {
+    list.RemoveAll();
+    list.loaded = 0;
+    const bool sourcePresent = CanOpenFile(files.source);
+    const bool cachePresent = CanOpenFile(files.cache);
+    if (!sourcePresent && !cachePresent) {
+        return Finish(list, false, kMissingChordFilesText);
+    }
+
+    // A source that cannot be read leaves nothing to check the cache against: the cache,
+    // the last good database, is used as it is.
+    FileCrc32Result crc;
+    if (sourcePresent) {
+        crc = FileCrc32(files.source);
+    }
+    std::string cacheMessage;
+    if (!crc) {
+        if (!crc.message.empty() && !cachePresent) {
+            return Finish(list, false, crc.message + kDynamicOnly);
+        }
+        if (!crc.message.empty()) {
+            prompter.Show(PromptKind::Error, kChordDatabaseTitle, crc.message);
+        }
+        if (ReadCache(files.cache, list, cacheMessage) != CacheRead::Loaded) {
+            return Finish(
+                list, false,
+                cacheMessage.empty() ? kMissingChordFilesText : cacheMessage + kDynamicOnly);
+        }
+        progress.AddStatusLine("Cache loaded, starting...");
+        return Finish(list, true);
+    }
+
+    bool cacheTried = false;
+    if (cachePresent) {
+        progress.AddStatusLine("Cache found...checking CRC...");
+        if (crc.crc == storedCrc) {
+            progress.AddStatusLine("CRC passed, loading cache...");
+            cacheTried = true;
+            if (ReadCache(files.cache, list, cacheMessage) == CacheRead::Loaded) {
+                progress.AddStatusLine("Cache loaded, starting...");
+                return Finish(list, true);
+            }
+            // Unopened or damaged (and kept aside): rebuilt from the source below.
+        } else {
+            progress.AddStatusLine("Change detected, reloading...");
+        }
+    } else {
+        progress.AddStatusLine("No cache, loading data...");
+    }
+
+    CXmlReader xml;
+    if (!xml.Load(files.source)) {
+        const std::string problem = "Could not read " + files.source + ": " + xml.error + ".";
+        if (cachePresent && !cacheTried &&
+            ReadCache(files.cache, list, cacheMessage) == CacheRead::Loaded) {
+            prompter.Show(PromptKind::Error, kChordDatabaseTitle,
+                          problem + " The chords last read from it are used.");
+            progress.AddStatusLine("Cache loaded, starting...");
+            return Finish(list, true);
+        }
+        std::string error = problem;
+        if (!cacheMessage.empty()) {
+            error += " " + cacheMessage;
+        }
+        return Finish(list, false, error + kDynamicOnly);
+    }
+    ReadChordDocument(xml, list, progress);
+    storedCrc = crc.crc;
+    ChordDatabaseLoad parsed = Finish(list, true);
+    parsed.parsed = true;
+    return parsed;
+}
+
+FileResult SaveChordCache(const std::string& path, CChordList& list) {
+    return SaveObjectFile(path, list);
+}
+
+void ReadStaticChordDatabase(StaticChordDatabase& database) {
+    database.messages.clear();
+    NullProgressReporter progress;
+    CollectingPrompter prompter(database.messages);
+    std::uint32_t noStoredCrc = 0;
+    const ChordDatabaseLoad load = LoadChordDatabase(
+        ChordDatabaseFiles::InAppDirectory(), noStoredCrc, database.list, progress, prompter);
+    database.ok = load.ok;
+    database.error = load.error;
+}
