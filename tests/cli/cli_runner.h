@@ -33,9 +33,8 @@ inline std::string ShellQuoted(const std::string& text) {
     return quoted + "'";
 }
 
-// Runs the tool with its own empty application directory, so nothing of the user's is read.
-inline Result RunCli(const std::vector<std::string>& args) {
-    TempDir dir;
+// Runs the tool with the given application directory (it holds the tool's stderr.txt).
+inline Result RunCliIn(const TempDir& dir, const std::vector<std::string>& args) {
     std::string command = "FRETQUILL_APPDIR=" + ShellQuoted(dir.Path().string() + "/") + " " +
                           ShellQuoted(FRETQUILL_CLI_PATH);
     for (const std::string& arg : args) {
@@ -61,6 +60,12 @@ inline Result RunCli(const std::vector<std::string>& args) {
     errText << err.rdbuf();
     result.err = errText.str();
     return result;
+}
+
+// Runs the tool with its own empty application directory, so nothing of the user's is read.
+inline Result RunCli(const std::vector<std::string>& args) {
+    TempDir dir;
+    return RunCliIn(dir, args);
 }
 
 inline json RunJson(const std::vector<std::string>& args) {
