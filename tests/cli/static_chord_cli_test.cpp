@@ -149,3 +149,18 @@ TEST(CliStaticChord, FailuresSayWhy) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(CliStaticChord, TheShippedDatabaseGivesSixChartFingerings) {
+    TempDir dir;
+    fs::copy_file(fs::path(FRETQUILL_SOURCE_DIR) / "data" / "chords.xml", dir / "chords.xml");
+    const json listed = JsonIn(dir, {"chord", "C", "MAJOR", "--source", "static", "--json"});
+    EXPECT_EQ(listed["found"], 6);
+    ASSERT_EQ(listed["variations"].size(), 6U);
+    EXPECT_EQ(listed["variations"][0]["frets"], json::parse("[-1,3,2,0,1,0]"));
+    EXPECT_FALSE(listed["variations"][0].contains("scores"));
+    EXPECT_EQ(listed["span"], nullptr);
+}
+
+}  // namespace

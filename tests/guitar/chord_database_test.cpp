@@ -458,3 +458,31 @@ TEST_F(GuitarChordDatabaseTest, ToolsWithoutSettingsReadTheSourceAndWriteNothing
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ChordDatabaseTest, TheShippedDatabaseLoadsWholeAndRoundTripsThroughTheCache) {
+    fs::copy_file(fs::path(FRETQUILL_SOURCE_DIR) / "data" / "chords.xml", source);
+    std::uint32_t crc = 0;
+    {
+        LoadRun run(dir, crc);
+        ASSERT_TRUE(run.load.ok) << run.load.error;
+        EXPECT_TRUE(run.prompter.shown.empty());
+        EXPECT_EQ(run.list.Count(), 12 * 36 * 6);
+        ASSERT_EQ(run.progress.lines.size(), 13u);
+        EXPECT_EQ(run.progress.lines[1], "Loading Ab chords...");
+        EXPECT_EQ(run.progress.lines[12], "Loading G chords...");
+        ASSERT_EQ(run.progress.percents.size(), 432u);
+        EXPECT_EQ(run.progress.percents.back(), 99);
+        const CChord* c = run.list.FindStatic(kNoteC, 0, 1);
+        ASSERT_NE(c, nullptr);
+        EXPECT_EQ(FretsOf(*c), (Frets{-1, 3, 2, 0, 1, 0}));
+        WriteCache(run.list);
+    }
+    LoadRun again(dir, crc);
+    ASSERT_TRUE(again.load.ok);
+    EXPECT_EQ(again.progress.lines.back(), "Cache loaded, starting...");
+    EXPECT_EQ(again.list.Count(), 12 * 36 * 6);
+}
+
+}  // namespace
