@@ -140,7 +140,7 @@ void Rate(const Search& search, CChartCandidate& c) {
     // Open strings ring on in the open position; higher up a shape that mixes them in is
     // not the movable shape a chart shows.
     if (c.highestFret >= 4) {
-        q -= 20 * c.open;
+        q -= 40 * c.open;
     }
     c.quality = q;
 }

@@ -12,7 +12,7 @@
 //   strings inside (14) or above the top sounding string (6), a missing fifth (5), a
 //   doubled third or seventh (6 per extra note), the stretch, three fingers crowded on
 //   one fret (12), a finger reaching round a higher one (15), a barre off the lowest
-//   fret (4), and open strings in a shape that reaches fret 4 or higher (20 each); a
+//   fret (4), and open strings in a shape that reaches fret 4 or higher (40 each); a
 //   barre from the E or A string across all strings earns 6.
 // - The bass: a shape whose lowest note is the chord's bass tone (the root; the flat
 //   fifth for the rootless type) outweighs every other concern, so all six have it
