@@ -3,6 +3,7 @@
 #include <iostream>
 #include <utility>
 
+#include "guitar/chord_list.h"
 #include "library/favorite.h"
 #include "library/favorites_list.h"
 #include "library/pattern.h"
@@ -99,9 +100,12 @@ void RegisterLibraryClasses() {
     registry.Add<CPattern>();
     registry.Add<CProgression>();
     registry.Add<CFavorite>();
-    // The list classes are roots and in-place members: registering them makes a stray
-    // class record of theirs a "wrong place" fault rather than an unknown name.
+    // The list classes and the tuning are roots and in-place members only: registering
+    // them makes a stray class record of theirs a "wrong place" fault rather than an
+    // unknown name.
     registry.Add<CPatternList>();
     registry.Add<CProgressionList>();
     registry.Add<CFavoritesList>();
+    registry.Add<CTuning>();
+    registry.Add<CChordList>();
 }

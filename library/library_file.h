@@ -58,6 +58,7 @@ Prompter& LibraryPrompter();
 // Reports to standard error; answers Ok, or No to a question.
 Prompter& StandardErrorPrompter();
 
-// Makes every class of the library known to the archive by name, so a record of one
-// library class found where another belongs is reported as such.
+// Makes every class of the library, and the tuning and chord classes it stores, known to
+// the archive by name, so a record of one class found where another belongs is reported
+// as such.
 void RegisterLibraryClasses();

@@ -10,8 +10,10 @@ CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Re
   -DFRETQUILL_FUZZ=ON -DFRETQUILL_TESTS=OFF -DFRETQUILL_APPS=OFF >/dev/null
 cmake --build "$build" -j 2
 shopt -s nullglob
+ran=0
 for fuzzer in "$build"/fuzz/fuzz_*; do
-  [[ -x "$fuzzer" ]] || continue
+  [[ -x "$fuzzer" && -f "$fuzzer" ]] || continue
+  ran=$((ran + 1))
   name=$(basename "$fuzzer")
   corpus="$build/corpus/$name"
   mkdir -p "$corpus"
@@ -27,3 +29,7 @@ for fuzzer in "$build"/fuzz/fuzz_*; do
   fi
   tail -n 2 "$log"
 done
+if [[ $ran -eq 0 ]]; then
+  echo "no fuzz targets were built in $build/fuzz"
+  exit 1
+fi

@@ -14,6 +14,7 @@
 #include "library/favorites_list.h"
 #include "library/progression_list.h"
 #include "run_cli.h"
+#include "tests/library/bad_archive_cases.h"
 #include "util/object_archive.h"
 #include "util/safe_file.h"
 
@@ -366,6 +367,21 @@ TEST(CliFileCommands, WriteNamesTheFirstWrongFieldAndLeavesOutAlone) {
         RunTool({"write", "progressions", (files.dir / "muted.json").string(), out.string()});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(ReadBytes(out), ReadBytes(files.progs));
+}
+
+TEST(CliFileCommands, EveryBadArchiveIsStatus2WithItsProblemAndOffset) {
+    const std::vector<BadArchiveCase> cases = ReadBadArchiveCases();
+    ASSERT_FALSE(cases.empty());
+    for (const BadArchiveCase& c : cases) {
+        const std::string path = BadArchiveFolder() + "/" + c.file;
+        const CliRun run = RunTool({"dump", path, "--kind", c.kind});
+        EXPECT_EQ(run.status, 2) << c.file;
+        EXPECT_EQ(run.out, "") << c.file;
+        EXPECT_NE(run.err.find(c.message + " at byte " + std::to_string(c.offset)),
+                  std::string::npos)
+            << c.file << ": " << run.err;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    }
 }
 
 }  // namespace
