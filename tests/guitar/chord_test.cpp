@@ -3,8 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "guitar/chord_list.h"
+#include "tests/guitar/archive_bytes.h"
+#include "util/object_archive.h"
 
 namespace {
 
@@ -145,6 +149,123 @@ TEST(ChordListTest, LookUpShowsTheStoredChordOrNothingWrong) {
     EXPECT_EQ(shown.root, kNoteC);
     EXPECT_EQ(shown.chordType, 0);
     EXPECT_EQ(shown.variation, 2);
+}
+
+// OpenC's stored form with the given trailing fields.
+Bytes OpenCBytes(int root, int variation, int type, int dynamic) {
+    return Concat(
+        {TuningBytes(
+             {{kNoteMuted, 0}, {kNoteC, 4}, {kNoteE, 4}, {kNoteG, 4}, {kNoteC, 5}, {kNoteE, 5}}, 0,
+             0, 1, "123456", 1),
+         Int(root), Int(variation), Int(type), Int(dynamic)});
+}
+
+TEST(ChordArchiveTest, AChordIsItsTuningFormThenRootVariationTypeAndDynamic) {
+    CChord c = OpenC();
+    // Distinct values, so that a swap of two fields shows.
+    c.root = kNoteD;
+    c.variation = 5;
+    c.chordType = 7;
+    c.dynamic = 1;
+    Bytes bytes;
+    ASSERT_TRUE(StoreToBytes(c, bytes));
+    EXPECT_EQ(bytes, OpenCBytes(kNoteD, 5, 7, 1));
+
+    CChord back;
+    ASSERT_TRUE(LoadFromBytes(back, bytes));
+    EXPECT_EQ(back.ToText(), c.ToText());
+    EXPECT_EQ(back.root, kNoteD);
+    EXPECT_EQ(back.variation, 5);
+    EXPECT_EQ(back.chordType, 7);
+    EXPECT_EQ(back.dynamic, 1);
+    // The tuning a chord is fingered in is not stored.
+    EXPECT_EQ(back.chordTuning.ToText(), "E3,A3,D4,G4,B4,E5");
+    EXPECT_EQ(back.chordTuning.tuningType, 0);
+    Bytes again;
+    ASSERT_TRUE(StoreToBytes(back, again));
+    EXPECT_EQ(again, bytes);
+}
+
+TEST(ChordArchiveTest, AChordListHasOneClassRecordAndReferencesAfterIt) {
+    const Bytes chordClass = Concat({{0xFF, 0xFF, 0x00, 0x00, 0x06, 0x00}, Ascii("CChord")});
+    struct Case {
+        int chords;
+        Bytes bytes;
+    };
+    const std::vector<Case> cases = {
+        {0, {0x00, 0x00}},
+        {1, Concat({{0x01, 0x00}, chordClass, OpenCBytes(0, 1, 0, 0)})},
+        // CChord is index 1 and the chords 2, 3, 4: each later chord names class 1.
+        {3, Concat({{0x03, 0x00},
+                    chordClass,
+                    OpenCBytes(0, 1, 0, 0),
+                    {0x01, 0x80},
+                    OpenCBytes(0, 2, 0, 0),
+                    {0x01, 0x80},
+                    OpenCBytes(0, 3, 0, 0)})},
+    };
+    for (const Case& c : cases) {
+        CChordList list;
+        for (int v = 1; v <= c.chords; ++v) {
+            auto chord = std::make_unique<CChord>(OpenC());
+            chord->variation = v;
+            list.Add(std::move(chord));
+        }
+        Bytes bytes;
+        ASSERT_TRUE(StoreToBytes(list, bytes)) << c.chords;
+        EXPECT_EQ(bytes, c.bytes) << c.chords;
+
+        // The chord class needs no registration to be read back as a list element.
+        CChordList back;
+        back.Add(std::make_unique<CChord>());
+        ASSERT_TRUE(LoadFromBytes(back, bytes, CClassRegistry())) << c.chords;
+        ASSERT_EQ(back.Count(), c.chords);
+        for (int v = 1; v <= c.chords; ++v) {
+            EXPECT_EQ(back.chords[static_cast<std::size_t>(v - 1)]->variation, v);
+        }
+        EXPECT_EQ(back.loaded, 0);
+        Bytes again;
+        ASSERT_TRUE(StoreToBytes(back, again));
+        EXPECT_EQ(again, bytes) << c.chords;
+    }
+}
+
+TEST(ChordArchiveTest, ADamagedChordListFailsCleanly) {
+    CChordList list;
+    list.Add(std::make_unique<CChord>(OpenC()));
+    list.Add(std::make_unique<CChord>(OpenC()));
+    Bytes whole;
+    ASSERT_TRUE(StoreToBytes(list, whole));
+    for (std::size_t size = 0; size < whole.size(); ++size) {
+        CChordList back;
+        const ArchiveResult result =
+            LoadFromBytes(back, std::span<const std::uint8_t>(whole.data(), size));
+        EXPECT_FALSE(result) << size;
+        EXPECT_LE(result.offset, size) << size << ": " << result.message;
+    }
+    struct Case {
+        const char* what;
+        Bytes bytes;
+        const char* message;
+        std::uint64_t offset;
+    };
+    const std::vector<Case> cases = {
+        // A tuning is only ever stored in place.
+        {"a tuning as an element",
+         Concat({{0x01, 0x00, 0xFF, 0xFF, 0x00, 0x00, 0x07, 0x00}, Ascii("CTuning")}),
+         "unknown class name \"CTuning\"", 8},
+        {"a chord with a bad note",
+         Concat(
+             {{0x01, 0x00, 0xFF, 0xFF, 0x00, 0x00, 0x06, 0x00}, Ascii("CChord"), Int(99), Int(3)}),
+         "note value 99", 14},
+    };
+    for (const Case& c : cases) {
+        CChordList back;
+        const ArchiveResult result = LoadFromBytes(back, c.bytes, CClassRegistry());
+        EXPECT_FALSE(result) << c.what;
+        EXPECT_NE(result.message.find(c.message), std::string::npos) << result.message;
+        EXPECT_EQ(result.offset, c.offset) << c.what;
+    }
 }
 
 }  // namespace
