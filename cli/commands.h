@@ -15,3 +15,5 @@ void AddChordCommands(CLI::App& app);
 void AddScaleCommands(CLI::App& app);
 // file_commands.cpp: dump, write.
 void AddFileCommands(CLI::App& app);
+// play_commands.cpp: play chord, play scale, play progression, soundpack info.
+void AddPlayCommands(CLI::App& app);

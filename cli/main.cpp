@@ -23,6 +23,7 @@ int Run(int argc, char** argv) {
     AddChordCommands(app);
     AddScaleCommands(app);
     AddFileCommands(app);
+    AddPlayCommands(app);
 
     try {
         app.parse(argc, argv);
