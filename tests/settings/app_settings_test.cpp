@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "settings/memory_settings_store.h"
+#include "tests/settings/settings_entries.h"
 
 namespace {
 
@@ -66,6 +67,21 @@ TEST_F(AppSettingsTest, FirstStartDefaults) {
     EXPECT_EQ(s.chordMaxSpan, 4);
     EXPECT_EQ(s.scaleMaxSpan, 4);
     EXPECT_EQ(s.chordVariant, 1);
+}
+
+TEST_F(AppSettingsTest, AFirstStartWritesEveryEntryWithItsDefault) {
+    const MemorySettingsStore empty;
+    MemorySettingsStore written;
+    CAppSettings(empty).Write(written);
+    const EntryMap expected = FirstStartEntries(kAppDir);
+    EXPECT_EQ(written.Entries(), expected);
+    for (const auto& [key, value] : expected) {
+        const auto found = written.Find(key.first, key.second);
+        EXPECT_TRUE(found.has_value()) << key.first << " " << key.second;
+        if (found) {
+            EXPECT_EQ(*found, value) << key.first << " " << key.second;
+        }
+    }
 }
 
 TEST_F(AppSettingsTest, AStoredEmptySoundPackMeansNone) {
@@ -167,6 +183,50 @@ TEST_F(AppSettingsTest, ALeftHandedCustomTuningComesBackAsItWas) {
     EXPECT_EQ(second.Tuning().ToText(), leftText);
     EXPECT_EQ(second.Tuning().tuningType, 27);
     EXPECT_FALSE(second.Tuning().IsRightHanded());
+}
+
+TEST_F(AppSettingsTest, EveryTuningIsWrittenRightHandedAndComesBackAsItWas) {
+    struct Case {
+        const char* what;
+        int predefined;      // -1: the custom text below
+        const char* custom;  // right-handed order
+        bool leftHanded;
+    };
+    const std::vector<Case> cases = {
+        {"standard", 0, nullptr, false},
+        {"standard, left-handed", 0, nullptr, true},
+        {"drop D, left-handed", 13, nullptr, true},
+        {"open G", 8, nullptr, false},
+        {"standard Eb, left-handed", 3, nullptr, true},
+        {"custom", -1, "C3,G3,D4,G4,A4,D5", false},
+        {"custom, left-handed", -1, "C3,G3,D4,G4,A4,D5", true},
+        {"custom with a muted string, left-handed", -1, "D3,MUTED,D4,G4,B4,E5", true},
+    };
+    for (const Case& c : cases) {
+        CTuning tuning;
+        if (c.predefined >= 0) {
+            tuning.BuildPredefined(c.predefined);
+        } else {
+            ASSERT_TRUE(tuning.FromText(c.custom));
+        }
+        const std::string rightText = tuning.ToText();
+        if (c.leftHanded) {
+            tuning.SetLeftHanded();
+        }
+        const MemorySettingsStore empty;
+        CAppSettings first(empty);
+        first.SetTuning(tuning);
+        MemorySettingsStore store;
+        first.Write(store);
+        EXPECT_EQ(store.ReadText(kTuningSection, "Tuning", ""), rightText) << c.what;
+        EXPECT_EQ(store.ReadInt(kTuningSection, "RightHanded", -1), c.leftHanded ? 0 : 1) << c.what;
+        EXPECT_EQ(store.ReadInt(kTuningSection, "Type", -1), tuning.tuningType) << c.what;
+
+        const CAppSettings second(store);
+        EXPECT_EQ(second.Tuning().ToText(), tuning.ToText()) << c.what;
+        EXPECT_EQ(second.Tuning().tuningType, tuning.tuningType) << c.what;
+        EXPECT_EQ(second.Tuning().IsRightHanded(), !c.leftHanded) << c.what;
+    }
 }
 
 // Every member set away from its default, within its range.
