@@ -17,6 +17,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
+constexpr int kMaxDamagedCopies = 20;
+
 std::string ErrnoText(int error) {
     return std::strerror(error);
 }
@@ -184,15 +186,29 @@ FileResult SaveObjectFile(const fs::path& path, CObject& root) {
 }
 
 bool KeepDamagedFile(const fs::path& path, fs::path& keptAs, std::string& error) {
-    fs::path damaged = path;
-    damaged += ".damaged";
-    if (::rename(path.c_str(), damaged.c_str()) != 0) {
-        error = ErrnoText(errno);
-        keptAs.clear();
-        return false;
+    keptAs.clear();
+    // A damaged file kept earlier may hold the only copy of what the player had, so it
+    // is never replaced: later ones take the next free number.
+    for (int n = 1; n <= kMaxDamagedCopies; ++n) {
+        fs::path damaged = path;
+        damaged += n == 1 ? std::string(".damaged") : ".damaged." + std::to_string(n);
+        struct stat existing {};
+        if (::lstat(damaged.c_str(), &existing) == 0) {
+            continue;
+        }
+        if (errno != ENOENT) {
+            error = ErrnoText(errno);
+            return false;
+        }
+        if (::rename(path.c_str(), damaged.c_str()) != 0) {
+            error = ErrnoText(errno);
+            return false;
+        }
+        keptAs = damaged;
+        return true;
     }
-    keptAs = damaged;
-    return true;
+    error = "there are already " + std::to_string(kMaxDamagedCopies) + " damaged copies of it";
+    return false;
 }
 
 FileLoadResult LoadObjectFile(const fs::path& path, CObject& root, const CClassRegistry& registry) {

@@ -3,7 +3,8 @@
 // Files that survive crashes and damage. A save writes a temporary file beside the
 // target, flushes it to the disk and renames it over the target, so a crash or a full
 // disk leaves the old file whole. A load that fails keeps the file aside as
-// "<name>.damaged", so the next save cannot overwrite what the player may still want.
+// "<name>.damaged" (numbered when an older one is there), so the next save cannot
+// overwrite what the player may still want.
 //
 //   FileLoadResult loaded = LoadObjectFile(dir + "progs.dat", progressions);
 //   if (loaded.outcome == LoadOutcome::Damaged) prompter.Show(..., loaded.message);
@@ -63,8 +64,9 @@ FileResult SaveObjectFile(const std::filesystem::path& path, CObject& root);
 FileLoadResult LoadObjectFile(const std::filesystem::path& path, CObject& root,
                               const CClassRegistry& registry = CClassRegistry::Global());
 
-// Renames a file to "<name>.damaged", replacing an older one. False, with `error` set,
-// when it cannot.
+// Renames a file to "<name>.damaged", or, when an older damaged copy has that name, to
+// "<name>.damaged.2", ".3" and so on; an older copy is never replaced. False, with
+// `error` set, when it cannot.
 bool KeepDamagedFile(const std::filesystem::path& path, std::filesystem::path& keptAs,
                      std::string& error);
 

@@ -116,7 +116,6 @@ TEST(SafeFileTest, LoadOutcomes) {
 TEST(SafeFileTest, ADamagedFileIsKeptAsideAndReported) {
     TempDir dir;
     const fs::path path = dir / "progs.dat";
-    WriteAll(path.string() + ".damaged", {0xAA});  // an older one gives way
     WriteAll(path, {0x01, 0x00, 0x00, 0x80});
     CFooList list;
     const FileLoadResult result = LoadObjectFile(path, list);
@@ -128,6 +127,37 @@ TEST(SafeFileTest, ADamagedFileIsKeptAsideAndReported) {
     EXPECT_NE(result.message.find("progs.dat"), std::string::npos);
     EXPECT_NE(result.message.find("at byte 2"), std::string::npos) << result.message;
     EXPECT_NE(result.message.find(".damaged"), std::string::npos);
+}
+
+TEST(SafeFileTest, AnOlderDamagedCopyIsNeverReplaced) {
+    TempDir dir;
+    const fs::path path = dir / "fav.dat";
+    const std::string older = path.string() + ".damaged";
+    WriteAll(older, {0xAA});
+    fs::create_symlink("nowhere", path.string() + ".damaged.2");  // a dangling link counts
+    for (const std::uint8_t mark : {0x01, 0x02}) {
+        WriteAll(path, {0x00, 0x80, mark});
+        CFooList list;
+        const FileLoadResult result = LoadObjectFile(path, list);
+        EXPECT_EQ(result.outcome, LoadOutcome::Damaged);
+        const fs::path expected = path.string() + ".damaged." + std::to_string(mark + 2);
+        EXPECT_EQ(result.keptAs, expected);
+        EXPECT_EQ(ReadAll(expected), (Bytes{0x00, 0x80, mark}));
+        EXPECT_NE(result.message.find(expected.string()), std::string::npos) << result.message;
+    }
+    EXPECT_EQ(ReadAll(older), (Bytes{0xAA}));
+
+    // With every numbered name taken the file stays where it is and the owner is told.
+    for (int n = 5; n <= 20; ++n) {
+        WriteAll(path.string() + ".damaged." + std::to_string(n), {});
+    }
+    WriteAll(path, {0x00, 0x80});
+    CFooList list;
+    const FileLoadResult full = LoadObjectFile(path, list);
+    EXPECT_EQ(full.outcome, LoadOutcome::Damaged);
+    EXPECT_TRUE(full.keptAs.empty());
+    EXPECT_TRUE(fs::exists(path));
+    EXPECT_NE(full.message.find("could not be kept aside"), std::string::npos) << full.message;
 }
 
 TEST(SafeFileTest, DataDirectoryRule) {
