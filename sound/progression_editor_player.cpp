@@ -1,5 +1,7 @@
 #include "sound/progression_editor_player.h"
 
+#include <cstddef>
+
 #include "library/progression.h"
 #include "sound/note_player.h"
 #include "sound/slot_timing.h"
@@ -23,7 +25,6 @@ void CProgressionEditorPlayer::SetProgression(CProgression& copy) {
 
 void CProgressionEditorPlayer::Play(int patternId, int row) {
     playing = true;
-    lastMarkedId = patternId;
     progression->SeekPattern(patternId);
     markedRow = row;
 }
@@ -52,10 +53,22 @@ bool CProgressionEditorPlayer::Tick() {
         markedRow = -1;
         return lit;
     }
+    // The row of the pattern that sounded. Counting one row on per new pattern would
+    // mark the wrong row after a pattern of muted strings was passed within the slot, or
+    // after a move or delete while playing (rows follow the copy's pattern order).
     const CPattern* current = progression->CurrentPattern();
-    if (current != nullptr && current->id != lastMarkedId) {
-        lastMarkedId = current->id;
-        ++markedRow;
+    if (current != nullptr) {
+        markedRow = RowOf(*current);
     }
     return lit;
+}
+
+int CProgressionEditorPlayer::RowOf(const CPattern& pattern) const {
+    const auto& patterns = progression->patterns.patterns;
+    for (std::size_t row = 0; row < patterns.size(); ++row) {
+        if (patterns[row].get() == &pattern) {
+            return static_cast<int>(row);
+        }
+    }
+    return markedRow;
 }

@@ -3,13 +3,15 @@
 // The progression editor's player and beat light. The editor's beat timer runs at
 // PeriodMs() (half a slot of its tempo) for as long as the editor is open; every second
 // tick the light is dark and, while playing, one slot of the working copy plays (each
-// pattern NumTimesToPlay passes), from the row the player chose to the end.
+// pattern NumTimesToPlay passes), from the row the player chose to the end. The row marked
+// as playing is the row of the pattern that sounded last.
 //
 //   CProgressionEditorPlayer player(engine, workingCopy);
 //   player.SetBpm(slider);
 //   player.Play(patternId, row);
 //   bool lit = player.Tick();     // then re-read IsPlaying() and MarkedRow()
 
+class CPattern;
 class CProgression;
 class NotePlayer;
 
@@ -42,11 +44,13 @@ public:
     int MarkedRow() const { return markedRow; }
 
 private:
+    // The pattern's row in the list (the copy's pattern order).
+    int RowOf(const CPattern& pattern) const;
+
     NotePlayer& player;
     CProgression* progression;
     int periodMs = 0;
     bool beat = true;
     bool playing = false;
     int markedRow = -1;
-    int lastMarkedId = -1;
 };

@@ -170,6 +170,11 @@ TEST(ProgressionEditorPlayerTest, PlaysOneSlotPerBeatWithNumTimesToPlay) {
          2,
          {"1:E3", "1:F3", "1:F3", "strum", "-"},
          {2, 3, 3, 4, -1}},
+        {"a pattern of muted strings passed within the slot: the row after it is marked",
+         {{"1"}, {"66", 2, {6}}, {"1"}},
+         0,
+         {"1:C3", "1:E3", "-"},
+         {0, 2, -1}},
     };
     for (const Case& c : cases) {
         RecordingNotePlayer player;
@@ -211,6 +216,51 @@ TEST(ProgressionEditorPlayerTest, StopSilencesAndRewinds) {
     editor.Tick();
     editor.Tick();
     EXPECT_TRUE(player.Take().empty());
+}
+
+// Plays one beat (two ticks) and gives what sounded.
+std::string Beat(CProgressionEditorPlayer& editor, RecordingNotePlayer& player) {
+    editor.Tick();
+    editor.Tick();
+    return Joined(player.Take());
+}
+
+TEST(ProgressionEditorPlayerTest, TheMarkFollowsThePatternWhenRowsChangeWhilePlaying) {
+    RecordingNotePlayer player;
+    CProgression copy;
+    Fill(copy, {{"1111"}, {"1111"}, {"1111"}});
+    CProgressionEditorPlayer editor(player, copy);
+    editor.SetBpm(120);
+
+    // Move up the playing pattern: the rows trade places and playback starts over.
+    editor.Play(copy.patterns.patterns[1]->id, 1);
+    EXPECT_EQ(Beat(editor, player), "1:D3");
+    EXPECT_EQ(editor.MarkedRow(), 1);
+    ASSERT_TRUE(copy.patterns.SwapPatterns(1, 0));
+    editor.ResetPlayback();
+    EXPECT_EQ(Beat(editor, player), "1:D3");  // the moved pattern, now on the first row
+    EXPECT_EQ(editor.MarkedRow(), 0);
+
+    // Delete a row above the playing one: the playing row moves up.
+    editor.Stop();
+    player.Take();
+    editor.Play(copy.patterns.patterns[2]->id, 2);
+    EXPECT_EQ(Beat(editor, player), "1:E3");
+    EXPECT_EQ(editor.MarkedRow(), 2);
+    ASSERT_TRUE(copy.patterns.RemovePattern(copy.patterns.patterns[0]->id));
+    EXPECT_EQ(Beat(editor, player), "1:E3");
+    EXPECT_EQ(editor.MarkedRow(), 1);
+}
+
+TEST(ProgressionSequencerTest, StopWithoutPlayReselectsTheStartRowOnlyOnceSet) {
+    RecordingNotePlayer player;
+    RecordingDisplay display;
+    CProgressionSequencer sequencer(player, display);
+    sequencer.Stop(true);  // never played, no start row: the bar is left alone
+    EXPECT_TRUE(display.calls.empty());
+    sequencer.SetPlayStartIndex(0);  // entering Progression mode
+    sequencer.Stop(true);
+    EXPECT_EQ(display.calls, (Texts{"at:0"}));
 }
 
 class ProgressionManagerPlayerTest : public ::testing::Test {
