@@ -23,6 +23,10 @@ bool CScaleSequencer::Start(CScale& target, const CNote& lowestPlaced, const CNo
     }
     scale->Rewind();
     scaleNote = scale->Next();
+    if (!IsSpelledNote(scaleNote.note)) {
+        // An empty scale (a failed build) has no run: a looping one would go on in silence.
+        return false;
+    }
     if (options.direction == 1 || options.direction == 3) {
         scaleEnd = OctaveAway(scaleNote, -1);
         scaleRising = false;

@@ -31,7 +31,8 @@ public:
     explicit CScaleSequencer(NotePlayer& player) : player(player) {}
 
     // Sets the run up on the scale (which must outlive the playback) and sounds its first
-    // note; false, with nothing played, when the run does not fit the placed range.
+    // note; false, with nothing played, when the run does not fit the placed range or the
+    // scale holds no notes.
     bool Start(CScale& scale, const CNote& lowestPlaced, const CNote& highestPlaced,
                const Options& options);
     // One time slot; false once playback has stopped.

@@ -59,6 +59,8 @@ TEST(ScaleSequencerTest, TheFourDirectionsRunAndTurn) {
          Cat({kUp3, Drop(Reversed(kUp3), 1), {"Gb3", "Ab3"}}), true},
         {"descending only from E4 (the octave below E3 is off the neck)", 1, false, 20,
          Reversed(kUp3), false},
+        {"descending only, looping, starts again at the start note", 1, true, 10,
+         Cat({Reversed(kUp3), {"E4", "Eb4"}}), true},
         {"descending, then ascending", 3, false, 30, Cat({Reversed(kUp3), Drop(kUp3, 1)}), false},
         {"descending, then ascending, looping", 3, true, 17,
          Cat({Reversed(kUp3), Drop(kUp3, 1), {"Eb4", "Db4"}}), true},
@@ -128,6 +130,50 @@ TEST(ScaleSequencerTest, TheRunMovesAnOctaveToFitThePlacedNotes) {
         ASSERT_EQ(notes.size(), 1u) << c.name;
         EXPECT_EQ(notes[0], c.first) << c.name;
         EXPECT_EQ(sequencer.ScaleEnd().Format(), c.end) << c.name;
+    }
+}
+
+TEST(ScaleSequencerTest, APlacedNoteSpelledTheOtherWayCountsAsTheSame) {
+    struct Case {
+        const char* name;
+        int direction;
+        CNote lowest;
+        CNote highest;
+        std::string end;
+    };
+    // Gb major diatonic on Gb3: the run ends on Gb4 (or Gb2), the plot may have placed it
+    // as F#; that note is neither higher nor lower, so the run stays where it is.
+    const std::vector<Case> cases = {
+        {"upward to the highest placed note", 0, CNote(kNoteFSharp, 3), CNote(kNoteFSharp, 4),
+         "Gb4"},
+        {"downward to the lowest placed note", 1, CNote(kNoteFSharp, 2), CNote(kNoteFSharp, 4),
+         "Gb2"},
+    };
+    for (const Case& c : cases) {
+        RecordingNotePlayer player;
+        CScaleSequencer sequencer(player);
+        CScale scale;
+        ASSERT_TRUE(scale.BuildScale(kScaleMajorDiatonic, CNote(kNoteGFlat, 3)));
+        ASSERT_TRUE(sequencer.Start(scale, c.lowest, c.highest, {.direction = c.direction}))
+            << c.name;
+        EXPECT_EQ(Notes(player.Take()), std::vector<std::string>{"Gb3"}) << c.name;
+        EXPECT_EQ(sequencer.ScaleEnd().Format(), c.end) << c.name;
+    }
+}
+
+TEST(ScaleSequencerTest, AnEmptyScalePlaysNothing) {
+    for (int direction = 0; direction <= 3; ++direction) {
+        for (bool loop : {false, true}) {
+            RecordingNotePlayer player;
+            CScaleSequencer sequencer(player);
+            CScale scale;  // as a failed build leaves it
+            EXPECT_FALSE(sequencer.Start(scale, CNote(kNoteE, 3), CNote(kNoteE, 5),
+                                         {.direction = direction, .loop = loop}))
+                << direction;
+            EXPECT_FALSE(sequencer.IsPlaying()) << direction;
+            EXPECT_FALSE(sequencer.Tick()) << direction;
+            EXPECT_TRUE(player.Take().empty()) << direction;
+        }
     }
 }
 
