@@ -10,6 +10,9 @@ void CChordTestPlayer::SetBpm(int bpm) {
 
 void CChordTestPlayer::StartTest(bool loopTest) {
     loop = loopTest;
+    // The page's Loop box decides whether the test repeats, not a loop flag the tuning may
+    // carry, and each repeat is preceded by the silent beat of the pattern's end.
+    tuning.loopPattern = 0;
     tuning.RewindPattern();
     testing = true;
 }

@@ -5,8 +5,14 @@
 #include "sound/slot_timing.h"
 
 void CPatternTestPlayer::Start(CTuning& target, int bpm, int times) {
+    Stop();
     chord = &target;
     chord->strum = 0;
+    // The test counts passes itself: a chord that loops (the main view's chord after a
+    // looping Play) would never end a pass and play on past the times to play. Its loop
+    // flag is given back when the test stops.
+    savedLoop = chord->loopPattern;
+    chord->loopPattern = 0;
     chord->RewindPattern();
     timesToPlay = times;
     passes = 1;
@@ -17,6 +23,9 @@ void CPatternTestPlayer::Start(CTuning& target, int bpm, int times) {
 }
 
 void CPatternTestPlayer::Stop() {
+    if (testing && chord != nullptr) {
+        chord->loopPattern = savedLoop;
+    }
     testing = false;
     passes = 1;
 }

@@ -20,9 +20,11 @@ public:
     explicit CPatternTestPlayer(NotePlayer& player) : player(player) {}
 
     // Sets the chord to picking, rewinds it and starts the test (the chord must outlive it).
+    // The chord's loop flag is cleared while the test runs, so that every pass ends.
     void Start(CTuning& chord, int bpm, int timesToPlay);
     // One tick; false once the test has stopped.
     bool Tick();
+    // Ends a running test and gives the chord its loop flag back.
     void Stop();
 
     // The dialog's "Strum" radio: while set, every tick strums instead of picking, and the
@@ -40,6 +42,7 @@ private:
     bool strumSelected = false;
     int periodMs = 0;
     int timesToPlay = 1;
+    int savedLoop = 0;
     int passes = 1;
     int strums = 0;
     int stepsThisPass = 0;

@@ -213,6 +213,19 @@ TEST(ChordTestPlayerTest, SoundsOnEverySecondTick) {
     }
 }
 
+TEST(ChordTestPlayerTest, ThePagesLoopBoxDecidesNotTheTuningsLoopFlag) {
+    for (bool loop : {false, true}) {
+        CTuning tuning;
+        tuning.strum = 0;
+        tuning.pickPattern = "1R3";
+        tuning.loopPattern = 1;
+        const Ticks expected =
+            loop ? Ticks{"1:E3", "-", "-", "-", "3:D4", "-", "-", "-", "1:E3", "-"}
+                 : Ticks{"1:E3", "-", "-", "-", "3:D4", "-", "- |", "- |", "- |", "- |"};
+        EXPECT_EQ(RunChordTest(tuning, loop, 10), expected) << loop;
+    }
+}
+
 TEST(ChordTestPlayerTest, TheLightBlinksWithoutATest) {
     RecordingNotePlayer player;
     CTuning tuning;
@@ -254,6 +267,31 @@ TEST(PatternTestPlayerTest, PlaysTheTimesToPlay) {
         EXPECT_EQ(got, c.expected) << c.name;
         EXPECT_EQ(test.PassesPlayed(), 1) << c.name;  // set back when stopped
     }
+}
+
+TEST(PatternTestPlayerTest, ALoopingChordStillPlaysTheTimesToPlay) {
+    RecordingNotePlayer player;
+    CPatternTestPlayer test(player);
+    CTuning chord;  // the main view's chord after a looping Play
+    chord.pickPattern = "12";
+    chord.loopPattern = 1;
+    test.Start(chord, 120, 2);
+    Ticks got;
+    for (int i = 0; i < 6; ++i) {
+        const bool testing = test.Tick();
+        got.push_back(Joined(player.Take()) + (testing ? "" : " |"));
+    }
+    EXPECT_EQ(got, (Ticks{"1:E3", "2:A3", "1:E3", "2:A3", "- |", "- |"}));
+    EXPECT_EQ(chord.loopPattern, 1);  // given back when the test stopped
+
+    // Stopped by the player midway, and started twice without a stop in between.
+    test.Start(chord, 120, 5);
+    test.Start(chord, 120, 5);
+    test.Tick();
+    test.Stop();
+    EXPECT_EQ(chord.loopPattern, 1);
+    test.Stop();
+    EXPECT_EQ(chord.loopPattern, 1);
 }
 
 TEST(PatternTestPlayerTest, TempoOf100TicksEvery500Ms) {
