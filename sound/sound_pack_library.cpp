@@ -88,7 +88,10 @@ std::vector<SoundPackEntry> DiscoverSoundPacks(const std::vector<std::string>& d
             continue;  // a directory that does not exist contributes nothing
         }
         std::vector<SoundPackEntry> here;
-        for (const fs::directory_entry& file : it) {
+        // Stepped by hand: a directory that fails while being read (removed, unreadable)
+        // ends its own listing instead of throwing.
+        for (; !error && it != fs::directory_iterator(); it.increment(error)) {
+            const fs::directory_entry& file = *it;
             std::error_code fileError;
             const std::string name = file.path().filename().string();
             if (!HasPackExtension(name) || !file.is_regular_file(fileError)) {
