@@ -12,6 +12,12 @@
 #include <set>
 #include <vector>
 
+// True when the counter can still hand out an id. Only a file edited by hand brings a
+// counter to the largest id; the list then refuses new elements rather than repeat one.
+inline bool HasIdLeft(int nextId) {
+    return nextId >= 0 && nextId < std::numeric_limits<int>::max();
+}
+
 // Returns how many ids were changed. T has an int `id`.
 template <class T>
 int RepairListIds(std::vector<std::unique_ptr<T>>& items, int& nextId) {

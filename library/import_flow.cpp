@@ -72,6 +72,12 @@ CProgression* CImportFlow::Finish() {
         return nullptr;
     }
     CProgression* added = list_.AddProgression(std::move(imported_));
+    if (added == nullptr) {
+        prompter_.Show(PromptKind::Error, kLibraryMessageTitle,
+                       "The progression could not be imported: the list of progressions has "
+                       "no id left to give it.");
+        return nullptr;
+    }
     prompter_.Show(PromptKind::Information, kLibraryMessageTitle,
                    library_messages::kImportSuccessful);
     return added;

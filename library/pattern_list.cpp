@@ -25,7 +25,7 @@ void CPatternList::Serialize(CArchive& ar) {
 }
 
 CPattern* CPatternList::AddPattern(std::unique_ptr<CPattern> pattern, bool assignId) {
-    if (!pattern) {
+    if (!pattern || (assignId && !HasIdLeft(nextId))) {
         return nullptr;
     }
     if (assignId) {

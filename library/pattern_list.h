@@ -36,7 +36,7 @@ public:
     void Serialize(CArchive& ar) override;
 
     // Appends the pattern; with assignId it takes nextId, which grows. Returns the pattern
-    // now owned by the list, or nullptr for none.
+    // now owned by the list, or nullptr for none or when nextId has no id left to give.
     CPattern* AddPattern(std::unique_ptr<CPattern> pattern, bool assignId);
     // Replaces every pattern with a copy of the other list's (ids kept) and takes over its
     // nextId; returns the number copied.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "library/id_repair.h"
 #include "library/library_file.h"
 #include "library/library_messages.h"
 #include "library/progression_list.h"
@@ -11,6 +12,10 @@
 namespace msg = library_messages;
 
 namespace {
+
+// Only a file edited by hand can bring a counter to its end.
+constexpr const char* kNoIdLeft =
+    "Nothing more can be added here: the list has handed out every id it can give.";
 
 void Tell(Prompter& prompter, const std::string& text) {
     prompter.Show(PromptKind::Information, kLibraryMessageTitle, text);
@@ -55,10 +60,15 @@ CPattern* CProgressionEdits::AddPattern(CProgressionList& list, int progressionI
     if (!CheckPatternEntry(list, progressionId, entry, prompter)) {
         return nullptr;
     }
+    CPatternList& patterns = list.FindProgression(progressionId)->patterns;
+    if (!HasIdLeft(patterns.nextId)) {
+        Tell(prompter, kNoIdLeft);
+        return nullptr;
+    }
     auto pattern = std::make_unique<CPattern>();
     CopyChordWhole(pattern->chord, chord);
     ApplyPatternEntry(*pattern, entry);
-    return list.FindProgression(progressionId)->patterns.AddPattern(std::move(pattern), true);
+    return patterns.AddPattern(std::move(pattern), true);
 }
 
 bool CProgressionEdits::EditPattern(CProgressionList& list, int progressionId,
@@ -82,6 +92,10 @@ CProgression* CProgressionEdits::AddProgression(CProgressionList& list, const st
     }
     if (list.FindByName(trimmed, tuningKey) != nullptr) {
         Tell(prompter, FormatMessage(msg::kProgressionNameInTuning, {trimmed}));
+        return nullptr;
+    }
+    if (!HasIdLeft(list.nextId)) {
+        Tell(prompter, kNoIdLeft);
         return nullptr;
     }
     CProgression* made = copyExisting ? list.CopyProgression(sourceId, trimmed)

@@ -46,6 +46,9 @@ std::unique_ptr<CProgression> CProgressionList::Clone(const CProgression& progre
 }
 
 CProgression* CProgressionList::CreateProgression(int tuningKey, std::string name) {
+    if (!HasIdLeft(nextId)) {
+        return nullptr;
+    }
     auto progression = std::make_unique<CProgression>();
     progression->id = nextId++;
     progression->name = std::move(name);
@@ -56,7 +59,7 @@ CProgression* CProgressionList::CreateProgression(int tuningKey, std::string nam
 
 CProgression* CProgressionList::CopyProgression(int sourceId, std::string name) {
     const CProgression* source = FindProgression(sourceId);
-    if (source == nullptr) {
+    if (source == nullptr || !HasIdLeft(nextId)) {
         return nullptr;
     }
     std::unique_ptr<CProgression> copy = Clone(*source);
@@ -69,7 +72,7 @@ CProgression* CProgressionList::CopyProgression(int sourceId, std::string name) 
 }
 
 CProgression* CProgressionList::AddProgression(std::unique_ptr<CProgression> progression) {
-    if (!progression) {
+    if (!progression || !HasIdLeft(nextId)) {
         return nullptr;
     }
     progression->id = nextId++;

@@ -57,6 +57,7 @@ public:
     // A deep copy with every stored field, the id and all patterns included.
     static std::unique_ptr<CProgression> Clone(const CProgression& progression);
     // A new progression with defaults, the next id, the name and tuning key; appended.
+    // The adding operations answer nullptr when the counter has no id left (HasIdLeft).
     CProgression* CreateProgression(int tuningKey, std::string name);
     // A clone of the source with the next id, the name, and created and modified now;
     // appended. nullptr when no progression has the source id.

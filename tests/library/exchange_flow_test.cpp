@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "library/exchange_file.h"
 #include "library/export_flow.h"
 #include "library/import_flow.h"
@@ -195,6 +197,16 @@ TEST_F(ImportFlowTest, AFileThatDoesNotReadImportsNothingAndIsLeftAlone) {
     EXPECT_EQ(prompter.shown.back().text, "Please choose a progression to import.");
     EXPECT_TRUE(CImportFlow::CheckChoice(dir_.Path().string(), "Blues.fqp", prompter, chosen));
     EXPECT_EQ(chosen, path_);
+}
+
+TEST_F(ImportFlowTest, AListWithNoIdLeftSaysSoInsteadOfReportingSuccess) {
+    list_.nextId = std::numeric_limits<int>::max();
+    CImportFlow import(list_, prompter_);
+    ASSERT_TRUE(import.Read(path_));
+    EXPECT_EQ(import.Finish(), nullptr);
+    ASSERT_EQ(prompter_.shown.size(), 1u);
+    EXPECT_EQ(prompter_.shown[0].kind, PromptKind::Error);
+    EXPECT_TRUE(list_.progressions.empty());
 }
 
 TEST(ExchangeFileTest, AFailedImportLeavesTheProgressionAsItWas) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "library/library_file.h"
 #include "library_fixtures.h"
 #include "tests/util/fake_choice_list.h"
@@ -176,6 +178,24 @@ TEST(ProgressionListTest, ALoadedListHasItsIdsRepaired) {
     // Removing by id now removes exactly the one meant.
     EXPECT_TRUE(list.RemoveProgression(4));
     EXPECT_EQ(Ids(list), (std::vector<int>{3, 1, 5}));
+}
+
+TEST(ProgressionListTest, ACounterAtItsEndRefusesNewElementsInsteadOfRepeatingAnId) {
+    // Only an edited file holds such counters.
+    CProgressionList list;
+    list.nextId = std::numeric_limits<int>::max();
+    list.LoadedFromFile();
+    EXPECT_EQ(list.CreateProgression(0, "a"), nullptr);
+    EXPECT_EQ(list.AddProgression(std::make_unique<CProgression>()), nullptr);
+    list.nextId = std::numeric_limits<int>::max() - 1;
+    CProgression* last = list.CreateProgression(0, "last");
+    ASSERT_NE(last, nullptr);
+    EXPECT_EQ(list.CopyProgression(last->id, "copy"), nullptr);
+    EXPECT_EQ(list.progressions.size(), 1u);
+
+    last->patterns.nextId = std::numeric_limits<int>::max();
+    EXPECT_EQ(last->patterns.AddPattern(MakePattern("p", ""), true), nullptr);
+    EXPECT_NE(last->patterns.AddPattern(MakePattern("kept id", ""), false), nullptr);
 }
 
 }  // namespace
