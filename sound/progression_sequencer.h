@@ -13,6 +13,7 @@
 // A pattern whose chord loops never ends, so playback stays on it until Stop. (The editor
 // and manager repeat each pattern NumTimesToPlay times; the main view does not.)
 
+class CPattern;
 class CProgression;
 class NotePlayer;
 class ProgressionDisplay;
@@ -45,6 +46,9 @@ public:
     int PlayPatternId() const { return playPatternId; }
 
 private:
+    // The pattern playing, nullptr for none.
+    CPattern* PlayingPattern() const;
+
     NotePlayer& player;
     ProgressionDisplay& display;
     CProgression* progression = nullptr;

@@ -124,6 +124,23 @@ TEST(ProgressionSequencerTest, PlaysEachPatternOnceFromTheChosenOne) {
     }
 }
 
+TEST(ProgressionSequencerTest, PatternsSharingAnIdPlayInTurn) {
+    RecordingNotePlayer player;
+    RecordingDisplay display;
+    CProgression progression;
+    Fill(progression, {{"1"}, {"12"}, {"1"}});
+    // An edited exchange file: the second pattern carries the first one's id.
+    progression.patterns.patterns[1]->id = progression.patterns.patterns[0]->id;
+    CProgressionSequencer sequencer(player, display);
+    sequencer.Start(progression, progression.patterns.patterns[0]->id, 0);
+    Texts sounds = {Joined(player.Take())};
+    while (sequencer.Tick()) {
+        sounds.push_back(Joined(player.Take()));
+    }
+    EXPECT_EQ(sounds, (Texts{"1:C3", "1:D3", "2:A3", "1:E3"}));
+    EXPECT_EQ(display.calls, (Texts{"index:1", "show:D3", "index:2", "show:E3", "at:0"}));
+}
+
 TEST(ProgressionSequencerTest, StopReselectsOnlyWhenAsked) {
     RecordingNotePlayer player;
     RecordingDisplay display;
