@@ -7,7 +7,8 @@
 //
 // Sections are named with '\' between levels ("Settings\Chord"). Entry names may hold a
 // backslash too ("Chord\Loop" is one entry of the section "Settings", not a
-// subsection): a store must keep such a name as a single entry.
+// subsection): a store must keep such a name as a single entry. A store whose keys are
+// paths of groups (the window's settings file) takes them from SettingsKeyPath.
 
 #include <string>
 #include <string_view>

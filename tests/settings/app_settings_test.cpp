@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "settings/memory_settings_store.h"
 #include "tests/settings/settings_entries.h"
+#include "tests/util/temp_dir.h"
 
 namespace {
 
@@ -422,6 +424,36 @@ TEST_F(AppSettingsTest, OneSharedObjectOverTheStoreSetBeforeItsFirstUse) {
 
     // Without a store the settings start from defaults and keep nothing.
     EXPECT_EQ(CAppSettings::Instance().chordBpm, 120);
+}
+
+// Hands what it holds to a file when it is destroyed, which for the settings' own store
+// happens only after they have been written at program exit.
+class StoreThatReportsAtItsEnd : public MemorySettingsStore {
+public:
+    explicit StoreThatReportsAtItsEnd(std::string path) : path_(std::move(path)) {}
+    ~StoreThatReportsAtItsEnd() override {
+        std::ofstream out(path_);
+        out << ReadInt(kChordSection, "ChordBPM", -1) << " " << Size();
+    }
+
+private:
+    std::string path_;
+};
+
+TEST_F(AppSettingsTest, SettingsNobodyClosedAreWrittenAtProgramExit) {
+    const TempDir dir;
+    const std::string path = (dir / "report").string();
+    EXPECT_EXIT(
+        {
+            CAppSettings::UseStore(std::make_unique<StoreThatReportsAtItsEnd>(path));
+            CAppSettings::Instance().chordBpm = 77;
+            std::exit(0);
+        },
+        ::testing::ExitedWithCode(0), "");
+    std::ifstream in(path);
+    std::string report;
+    std::getline(in, report);
+    EXPECT_EQ(report, "77 45");
 }
 
 }  // namespace
