@@ -141,7 +141,9 @@ void AddWriteCommand(CLI::App& app) {
         try {
             document = nlohmann::json::parse(text);
         } catch (const nlohmann::json::parse_error& error) {
-            throw UsageError(options->json + " is not JSON: " + error.what());
+            const std::string source =
+                options->json == "-" ? std::string("standard input") : options->json;
+            throw UsageError(source + " is not JSON: " + error.what());
         }
         RegisterLibraryClasses();
         std::unique_ptr<CObject> root = MakeFileRoot(kind);

@@ -359,6 +359,11 @@ TEST(CliFileCommands, WriteNamesTheFirstWrongFieldAndLeavesOutAlone) {
         {"write", "progressions", (files.dir / "broken.json").string(), out.string()});
     EXPECT_EQ(broken.status, 2);
     EXPECT_NE(broken.err.find("is not JSON"), std::string::npos) << broken.err;
+    // An empty standard input is no document either.
+    const CliRun empty = RunTool({"write", "favorites", "-", out.string()});
+    EXPECT_EQ(empty.status, 2);
+    EXPECT_NE(empty.err.find("standard input is not JSON"), std::string::npos) << empty.err;
+    EXPECT_FALSE(fs::exists(out));
     // Notes are read as the program writes them, MUTED in any letter case.
     ordered_json muted = good;
     muted["progressions"][0]["patterns"][0]["chord"]["strings"][0] = "mUtEd";
