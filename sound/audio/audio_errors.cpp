@@ -7,7 +7,7 @@ std::string AudioErrorText(int code) {
         case AudioError::NotStarted:
             return "The sound output has not been started";
         case AudioError::NoDevice:
-            return "No sound output device could be opened; the program plays silently";
+            return "No sound output device could be opened";
         case AudioError::BadOutputSettings:
             return "The sound output cannot run at that mix rate or voice count";
         case AudioError::CaptureFile:

@@ -54,7 +54,10 @@ std::array<std::uint8_t, kWavHeaderSize> WavHeader(int rate, std::uint32_t frame
 FileResult WriteWavFile(const std::filesystem::path& path, int rate,
                         std::span<const std::int16_t> frames) {
     if (frames.size() > kMaxFrames) {
-        return {false, "'" + path.string() + "' would be larger than a WAV file can be"};
+        std::string message = path.string();
+        message.insert(0, 1, '\'');
+        message += "' would be larger than a WAV file can be";
+        return {false, message};
     }
     return WriteFileSafely(path, [&](ByteSink& sink, std::string&) {
         const auto header = WavHeader(rate, static_cast<std::uint32_t>(frames.size()));
