@@ -67,6 +67,9 @@ CPattern* CProgressionEdits::AddPattern(CProgressionList& list, int progressionI
     }
     auto pattern = std::make_unique<CPattern>();
     CopyChordWhole(pattern->chord, chord);
+    // The view's chord keeps the loop flag of its last Play; a stored pattern plays its
+    // times and ends, or a progression would stay on it until stopped.
+    pattern->chord.loopPattern = 0;
     ApplyPatternEntry(*pattern, entry);
     return patterns.AddPattern(std::move(pattern), true);
 }

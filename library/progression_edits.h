@@ -43,8 +43,9 @@ public:
     // Sets name, letRing, times (kept to 1..10), pick pattern and strum on a pattern; an
     // invalid pick pattern leaves the chord's own; a strummed pattern has none.
     static void ApplyPatternEntry(CPattern& pattern, const CPatternEntry& entry);
-    // OK in the add modes: the checks, then a new pattern with a copy of the chord, the
-    // entry applied and a new id, appended to the progression. nullptr when refused.
+    // OK in the add modes: the checks, then a new pattern with a copy of the chord (its
+    // loop flag off), the entry applied and a new id, appended to the progression. nullptr
+    // when refused.
     static CPattern* AddPattern(CProgressionList& list, int progressionId,
                                 const CPatternEntry& entry, const CChord& chord,
                                 Prompter& prompter);
