@@ -84,7 +84,10 @@ json ListingJson(const ChordListing& listing) {
 std::string FretsText(const std::array<int, kStringCount>& frets) {
     std::string text;
     for (int fret : frets) {
-        text += (text.empty() ? "" : ",") + (fret < 0 ? std::string("x") : std::to_string(fret));
+        if (!text.empty()) {
+            text += ',';
+        }
+        text += fret < 0 ? std::string("x") : std::to_string(fret);
     }
     return text;
 }
