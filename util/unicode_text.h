@@ -14,5 +14,8 @@ std::u16string Utf8ToUtf16(std::string_view text);
 // UTF-16 to UTF-8. An unpaired surrogate becomes U+FFFD.
 std::string Utf16ToUtf8(std::u16string_view text);
 
+// Appends the UTF-8 bytes of a code point (the caller checks it is a scalar value).
+void AppendUtf8(std::string& out, char32_t cp);
+
 // Single-byte text read as Latin-1 (every byte is the code point of the same value).
 std::string Latin1ToUtf8(std::string_view text);

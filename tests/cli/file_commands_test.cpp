@@ -13,7 +13,7 @@
 #include "guitar/chord_list.h"
 #include "library/favorites_list.h"
 #include "library/progression_list.h"
-#include "run_cli.h"
+#include "tests/cli/cli_runner.h"
 #include "tests/library/bad_archive_cases.h"
 #include "util/object_archive.h"
 #include "util/safe_file.h"
@@ -133,7 +133,7 @@ TEST(CliFileCommands, DumpThenWriteGivesTheSameBytesForEveryKind) {
         {files.exchange, "exchange"},
     };
     for (const auto& [path, kind] : cases) {
-        const CliRun dump = RunTool({"dump", path.string()});
+        const cli_test::Result dump = cli_test::RunCli({"dump", path.string()});
         ASSERT_EQ(dump.status, 0) << kind << ": " << dump.err;
         EXPECT_EQ(dump.err, "");
         const ordered_json document = ordered_json::parse(dump.out);
@@ -141,12 +141,12 @@ TEST(CliFileCommands, DumpThenWriteGivesTheSameBytesForEveryKind) {
         const fs::path json = files.dir / (kind + ".json");
         WriteText(json, dump.out);
         const fs::path out = files.dir / (kind + ".out");
-        const CliRun write = RunTool({"write", kind, json.string(), out.string()});
+        const cli_test::Result write = cli_test::RunCli({"write", kind, json.string(), out.string()});
         ASSERT_EQ(write.status, 0) << kind << ": " << write.err;
         EXPECT_EQ(write.out, "");
         EXPECT_EQ(ReadBytes(out), ReadBytes(path)) << kind;
         // --kind reads a file whatever its name.
-        const CliRun named = RunTool({"dump", out.string(), "--kind", kind});
+        const cli_test::Result named = cli_test::RunCli({"dump", out.string(), "--kind", kind});
         EXPECT_EQ(named.status, 0) << named.err;
         EXPECT_EQ(named.out, dump.out);
     }
@@ -154,7 +154,7 @@ TEST(CliFileCommands, DumpThenWriteGivesTheSameBytesForEveryKind) {
 
 TEST(CliFileCommands, DumpGivesEveryFieldInItsOrder) {
     SampleFiles files;
-    const CliRun favorites = RunTool({"dump", files.fav.string()});
+    const cli_test::Result favorites = cli_test::RunCli({"dump", files.fav.string()});
     ASSERT_EQ(favorites.status, 0) << favorites.err;
     const char* expected = R"j({"kind": "favorites", "favorites": [
       {"id": 101, "mode": 0, "name": "Am", "description": "", "tuningKey": 0, "scaleType": 0,
@@ -170,7 +170,7 @@ TEST(CliFileCommands, DumpGivesEveryFieldInItsOrder) {
     // Compared as text after parsing both, so the order of the keys counts.
     EXPECT_EQ(ordered_json::parse(favorites.out).dump(), ordered_json::parse(expected).dump());
 
-    const ordered_json progs = ordered_json::parse(RunTool({"dump", files.progs.string()}).out);
+    const ordered_json progs = ordered_json::parse(cli_test::RunCli({"dump", files.progs.string()}).out);
     std::vector<std::string> keys;
     for (const auto& item : progs.items()) {
         keys.push_back(item.key());
@@ -199,13 +199,13 @@ TEST(CliFileCommands, DumpGivesEveryFieldInItsOrder) {
               ordered_json::parse(R"(["E5", "B4", "G4", "D4", "A3", "E3"])"));
     EXPECT_EQ(blues["patterns"][1]["chord"]["rightHanded"], 0);
 
-    const ordered_json chords = ordered_json::parse(RunTool({"dump", files.chords.string()}).out);
+    const ordered_json chords = ordered_json::parse(cli_test::RunCli({"dump", files.chords.string()}).out);
     EXPECT_EQ(chords["chords"][1]["strings"],
               ordered_json::parse(R"(["E3", "Rest3", "UNKNOWN", "E-1", "B4", "E5"])"));
     EXPECT_EQ(chords["chords"][2]["strings"][4], "Unsupported");
 
     const ordered_json exchange =
-        ordered_json::parse(RunTool({"dump", files.exchange.string()}).out);
+        ordered_json::parse(cli_test::RunCli({"dump", files.exchange.string()}).out);
     EXPECT_EQ(exchange["progression"]["id"], 41);
     EXPECT_EQ(exchange["progression"]["patterns"].size(), 2u);
 }
@@ -219,12 +219,12 @@ TEST(CliFileCommands, EmptyListFilesAreEmptyListsButAnEmptyExchangeFileDoesNotRe
     };
     for (const auto& [name, expected] : cases) {
         WriteBytes(dir / name, {});
-        const CliRun run = RunTool({"dump", (dir / name).string()});
+        const cli_test::Result run = cli_test::RunCli({"dump", (dir / name).string()});
         EXPECT_EQ(run.status, 0) << name << ": " << run.err;
         EXPECT_EQ(ordered_json::parse(run.out).dump(), ordered_json::parse(expected).dump());
     }
     WriteBytes(dir / "empty.fqp", {});
-    const CliRun run = RunTool({"dump", (dir / "empty.fqp").string()});
+    const cli_test::Result run = cli_test::RunCli({"dump", (dir / "empty.fqp").string()});
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.out, "");
     EXPECT_NE(run.err.find("at byte 0"), std::string::npos) << run.err;
@@ -261,7 +261,7 @@ TEST(CliFileCommands, ADamagedFileIsStatus2WithOneLineAndItsOffset) {
     for (const Case& c : cases) {
         const fs::path path = files.dir / c.name;
         WriteBytes(path, c.bytes);
-        const CliRun run = RunTool({"dump", path.string()});
+        const cli_test::Result run = cli_test::RunCli({"dump", path.string()});
         EXPECT_EQ(run.status, 2) << c.what;
         EXPECT_EQ(run.out, "") << c.what;
         EXPECT_NE(run.err.find(c.says), std::string::npos) << c.what << ": " << run.err;
@@ -290,7 +290,7 @@ TEST(CliFileCommands, KindsFromNamesAndOptions) {
     };
     WriteText(files.dir / "notes.txt", "hello");
     for (const Case& c : cases) {
-        const CliRun run = RunTool(c.args);
+        const cli_test::Result run = cli_test::RunCli(c.args);
         EXPECT_EQ(run.status, c.status) << c.args[1];
         EXPECT_EQ(run.out, "");
         EXPECT_NE(run.err.find(c.says), std::string::npos) << run.err;
@@ -299,7 +299,7 @@ TEST(CliFileCommands, KindsFromNamesAndOptions) {
 
 TEST(CliFileCommands, WriteNamesTheFirstWrongFieldAndLeavesOutAlone) {
     SampleFiles files;
-    const ordered_json good = ordered_json::parse(RunTool({"dump", files.progs.string()}).out);
+    const ordered_json good = ordered_json::parse(cli_test::RunCli({"dump", files.progs.string()}).out);
     using Edit = std::function<void(ordered_json&)>;
     struct Case {
         const char* what;
@@ -346,21 +346,21 @@ TEST(CliFileCommands, WriteNamesTheFirstWrongFieldAndLeavesOutAlone) {
         const fs::path json = files.dir / "edited.json";
         WriteText(json, document.dump());
         WriteBytes(out, before);
-        CliRun run = RunTool({"write", "progressions", json.string(), out.string()});
+        cli_test::Result run = cli_test::RunCli({"write", "progressions", json.string(), out.string()});
         EXPECT_EQ(run.status, 2) << c.what;
         EXPECT_NE(run.err.find(c.says), std::string::npos) << c.what << ": " << run.err;
         EXPECT_EQ(ReadBytes(out), before) << c.what;
         fs::remove(out);
-        run = RunTool({"write", "progressions", json.string(), out.string()});
+        run = cli_test::RunCli({"write", "progressions", json.string(), out.string()});
         EXPECT_FALSE(fs::exists(out)) << c.what;
     }
     WriteText(files.dir / "broken.json", "{\"kind\": ");
-    const CliRun broken = RunTool(
+    const cli_test::Result broken = cli_test::RunCli(
         {"write", "progressions", (files.dir / "broken.json").string(), out.string()});
     EXPECT_EQ(broken.status, 2);
     EXPECT_NE(broken.err.find("is not JSON"), std::string::npos) << broken.err;
     // An empty standard input is no document either.
-    const CliRun empty = RunTool({"write", "favorites", "-", out.string()});
+    const cli_test::Result empty = cli_test::RunCli({"write", "favorites", "-", out.string()});
     EXPECT_EQ(empty.status, 2);
     EXPECT_NE(empty.err.find("standard input is not JSON"), std::string::npos) << empty.err;
     EXPECT_FALSE(fs::exists(out));
@@ -368,8 +368,8 @@ TEST(CliFileCommands, WriteNamesTheFirstWrongFieldAndLeavesOutAlone) {
     ordered_json muted = good;
     muted["progressions"][0]["patterns"][0]["chord"]["strings"][0] = "mUtEd";
     WriteText(files.dir / "muted.json", muted.dump());
-    const CliRun run =
-        RunTool({"write", "progressions", (files.dir / "muted.json").string(), out.string()});
+    const cli_test::Result run =
+        cli_test::RunCli({"write", "progressions", (files.dir / "muted.json").string(), out.string()});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(ReadBytes(out), ReadBytes(files.progs));
 }
@@ -379,7 +379,7 @@ TEST(CliFileCommands, EveryBadArchiveIsStatus2WithItsProblemAndOffset) {
     ASSERT_FALSE(cases.empty());
     for (const BadArchiveCase& c : cases) {
         const std::string path = BadArchiveFolder() + "/" + c.file;
-        const CliRun run = RunTool({"dump", path, "--kind", c.kind});
+        const cli_test::Result run = cli_test::RunCli({"dump", path, "--kind", c.kind});
         EXPECT_EQ(run.status, 2) << c.file;
         EXPECT_EQ(run.out, "") << c.file;
         EXPECT_NE(run.err.find(c.message + " at byte " + std::to_string(c.offset)),

@@ -13,7 +13,7 @@
 #include "library/exchange_file.h"
 #include "library/pattern.h"
 #include "library/progression.h"
-#include "tests/cli/run_cli.h"
+#include "tests/cli/cli_runner.h"
 #include "tests/sound/audio/signal_measure.h"
 #include "tests/util/recording_prompter.h"
 #include "tests/util/temp_dir.h"
@@ -26,7 +26,7 @@ using nlohmann::json;
 const std::string kPack = std::string(FRETQUILL_BINARY_DIR) + "/sounds/default.spk";
 
 struct Render {
-    CliRun run;
+    cli_test::Result run;
     WavData wav;
 };
 
@@ -36,7 +36,7 @@ Render RenderWith(std::vector<std::string> args) {
     const std::string out = (dir / "out.wav").string();
     args.insert(args.end(), {"--pack", kPack, "--out", out});
     Render render;
-    render.run = RunTool(args);
+    render.run = cli_test::RunCli(args);
     render.wav = ReadWav(out);
     return render;
 }
@@ -135,7 +135,7 @@ TEST(CliPlay, ProgressionPlaysEachPatternOnceAtItsTempo) {
     CProgression none;
     ASSERT_TRUE(ExportTo(none, (dir / "none.fqp").string(), prompter));
     for (const char* bad : {"empty.fqp", "none.fqp", "missing.fqp"}) {
-        const CliRun run = RunTool({"play", "progression", (dir / bad).string(), "--pack", kPack,
+        const cli_test::Result run = cli_test::RunCli({"play", "progression", (dir / bad).string(), "--pack", kPack,
                                     "--out", (dir / "x.wav").string()});
         EXPECT_EQ(run.status, 2) << bad << ": " << run.err;
         EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
@@ -168,7 +168,7 @@ TEST(CliPlay, BadInputIsStatusTwoAndWritesNothing) {
         if (args[0] == "play" && args.size() > 1) {
             withOut.insert(withOut.end(), {"--out", out});
         }
-        const CliRun run = RunTool(withOut);
+        const cli_test::Result run = cli_test::RunCli(withOut);
         EXPECT_EQ(run.status, 2) << message;
         EXPECT_EQ(run.out, "") << message;
         EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
@@ -182,19 +182,19 @@ TEST(CliPlay, WithoutPackThePlayerUsesTheShippedOne) {
     const std::string out = (dir / "out.wav").string();
     // An application directory without sounds/: the shipped pack is missing, a fault of the
     // installation rather than of the input.
-    const CliRun missing = RunTool({"play", "chord", "C", "MAJOR", "--out", out});
+    const cli_test::Result missing = cli_test::RunCli({"play", "chord", "C", "MAJOR", "--out", out});
     EXPECT_EQ(missing.status, 1) << missing.err;
     EXPECT_NE(missing.err.find("sounds/default.spk"), std::string::npos) << missing.err;
     // The build folder is a complete installation.
-    const std::string command = "FRETQUILL_APPDIR=" + ShellQuote(std::string(FRETQUILL_BINARY_DIR) + "/") +
-                                " " + ShellQuote(FRETQUILL_CLI_PATH) +
-                                " play chord G MAJOR --out " + ShellQuote(out) + " >/dev/null 2>&1";
+    const std::string command = "FRETQUILL_APPDIR=" + cli_test::ShellQuoted(std::string(FRETQUILL_BINARY_DIR) + "/") +
+                                " " + cli_test::ShellQuoted(FRETQUILL_CLI_PATH) +
+                                " play chord G MAJOR --out " + cli_test::ShellQuoted(out) + " >/dev/null 2>&1";
     EXPECT_EQ(std::system(command.c_str()), 0);
     EXPECT_TRUE(ReadWav(out).ok);
 }
 
 TEST(CliSoundPack, InfoListsEverySampleOfThePack) {
-    const CliRun run = RunTool({"soundpack", "info", kPack, "--json"});
+    const cli_test::Result run = cli_test::RunCli({"soundpack", "info", kPack, "--json"});
     ASSERT_EQ(run.status, 0) << run.err;
     const json info = json::parse(run.out, nullptr, false);
     ASSERT_TRUE(info.contains("samples"));
@@ -212,7 +212,7 @@ TEST(CliSoundPack, InfoListsEverySampleOfThePack) {
         EXPECT_NEAR(sample["frames"].get<int>() / 22050.0, 2.0, 0.01);
         EXPECT_EQ(sample["loop"], false);
     }
-    const CliRun text = RunTool({"soundpack", "info", kPack});
+    const cli_test::Result text = cli_test::RunCli({"soundpack", "info", kPack});
     EXPECT_EQ(text.status, 0);
     EXPECT_NE(text.out.find("53 samples"), std::string::npos);
 }
