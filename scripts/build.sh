@@ -5,7 +5,10 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 "$root/scripts/setup.sh"
 build=${FRETQUILL_BUILD_DIR:-$root/build}
-cmake -S "$root" -B "$build" -G Ninja \
+launcher=()
+# A compiler cache, when the machine has one, makes rebuilds in fresh folders cheap.
+if command -v ccache >/dev/null; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
+cmake -S "$root" -B "$build" -G Ninja "${launcher[@]}" \
   -DFRETQUILL_WERROR="${FRETQUILL_WERROR:-OFF}" \
   -DFRETQUILL_SANITIZE="${FRETQUILL_SANITIZE:-OFF}" \
   -DFRETQUILL_BENCH="${FRETQUILL_BENCH:-OFF}" >/dev/null

@@ -3,7 +3,8 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-          libxmp-dev libsdl2-dev libcli11-dev nlohmann-json3-dev)
+          libxmp-dev libsdl2-dev libcli11-dev nlohmann-json3-dev
+          qt6-base-dev fonts-dejavu-core)
 if [[ "${FRETQUILL_NEED_CLANG:-0}" == 1 ]]; then
   packages+=(clang libclang-rt-14-dev)
 fi
