@@ -126,7 +126,7 @@ public:
         if (offline) {
             audio.StartOffline(kMixRate, kVoiceCount);
         } else if (!audio.StartOutput(kMixRate, kVoiceCount, kOutputFlags)) {
-            throw std::runtime_error("cannot play: " + audio.ErrorText(audio.LastError()) +
+            throw std::runtime_error("cannot play: " + audio.LastErrorText() +
                                      "; --out FILE.wav renders to a file instead");
         }
         if (!engine.LoadSoundPack(settings.soundPack)) {

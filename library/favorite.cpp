@@ -4,18 +4,19 @@
 #include "util/object_archive.h"
 
 std::string FavoriteModeName(int mode) {
-    switch (mode) {
-        case 0:
+    switch (static_cast<ProgramMode>(mode)) {
+        case ProgramMode::ChordPlotter:
             return "Chord Plotter";
-        case 1:
+        case ProgramMode::ChordDiscoverer:
             return "Chord Discoverer";
-        case 2:
+        case ProgramMode::Scale:
             return "Scale";
-        case 3:
+        case ProgramMode::Mode:
             return "Mode";
-        default:
-            return "";
+        case ProgramMode::Progression:
+            break;
     }
+    return "";
 }
 
 CFavorite::CFavorite(const CFavorite& other)
