@@ -216,6 +216,14 @@ CChord ChooseChord(const CTuning& tuning, NoteValue root, int type, std::string 
         source = DefaultChordSource(tuning);
     }
     CChord chord(tuning);
+    std::vector<StaticVariation> stored;
+    if (source == "static") {
+        stored = StaticChordVariations(tuning, root, type);
+        if (stored.empty()) {
+            // A chord the database lacks plays generated, as the program shows it.
+            source = "dynamic";
+        }
+    }
     if (source == "dynamic") {
         CGuitar& guitar = CGuitar::Instance();
         guitar.GenerateVoicings(tuning, root, type, span);
@@ -229,7 +237,6 @@ CChord ChooseChord(const CTuning& tuning, NoteValue root, int type, std::string 
     if (source != "static") {
         throw UsageError("unknown source '" + source + "'; use dynamic or static");
     }
-    const std::vector<StaticVariation> stored = StaticChordVariations(tuning, root, type);
     for (const StaticVariation& variation : stored) {
         if (variation.number == v) {
             chord.strings = variation.notes;

@@ -1,6 +1,7 @@
 #include "library/favorite.h"
 
 #include "library/pattern.h"
+#include "library/stored_ranges.h"
 #include "util/object_archive.h"
 
 std::string FavoriteModeName(int mode) {
@@ -47,5 +48,6 @@ CFavorite& CFavorite::operator=(const CFavorite& other) {
 
 void CFavorite::Serialize(CArchive& ar) {
     chord.Serialize(ar);
-    ar.Io(id).Io(mode).Io(name).Io(description).Io(tuningKey).Io(scaleType).Io(rootNote);
+    ar.Io(id).Io(mode).Io(name).Io(description).Io(tuningKey).Io(scaleType);
+    IoStored(ar, rootNote, kStoredRoots);
 }
