@@ -1,0 +1,41 @@
+#pragma once
+
+// The player's gestures the sheets' tests share.
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QTest>
+
+// A click of the left mouse button in the middle of a button, box or radio.
+inline void Click(QAbstractButton* button) {
+    ASSERT_NE(button, nullptr);
+    // A page just brought forward lays itself out when its posted events run.
+    QCoreApplication::sendPostedEvents();
+    ASSERT_TRUE(button->isVisible()) << button->objectName().toStdString();
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// Choosing an entry of a drop-down with the keyboard, as the player does: Home, then Down
+// until the entry is reached.
+inline void Choose(QComboBox* list, const QString& text) {
+    ASSERT_NE(list, nullptr);
+    const int row = list->findText(text);
+    ASSERT_GE(row, 0) << text.toStdString();
+    ASSERT_TRUE(list->isEnabled()) << list->objectName().toStdString();
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Home);
+    for (int i = 0; i < row; ++i) {
+        QTest::keyClick(list, Qt::Key_Down);
+    }
+    ASSERT_EQ(list->currentIndex(), row);
+}
+
+inline QAbstractButton* SheetButton(QWidget* sheet, QDialogButtonBox::StandardButton which) {
+    auto* box = sheet->findChild<QDialogButtonBox*>();
+    return box != nullptr ? box->button(which) : nullptr;
+}
