@@ -23,7 +23,9 @@ constexpr int kLowestScaleSpan = 4;
 constexpr int kHighestScaleSpan = 6;
 constexpr int kLastOverlayType = 2;
 
-QString SpanText(int frets) { return QStringLiteral("%1 frets").arg(frets); }
+QString SpanText(int frets) {
+    return QStringLiteral("%1 frets").arg(frets);
+}
 
 void FillSpans(QComboBox* list, int lowest, int highest) {
     for (int frets = lowest; frets <= highest; ++frets) {
@@ -75,8 +77,8 @@ CGuitarSettingsPage1::CGuitarSettingsPage1(const CTuning& viewTuning, QWidget* p
     tuningLayout->addWidget(new QLabel(QStringLiteral("Description:")), 1, 1);
     tuningLayout->addWidget(description, 1, 2);
     tuningLayout->addWidget(custom, 2, 0);
-    tuningLayout->addWidget(new QLabel(QStringLiteral("Strings from lowest to highest:")), 2, 1,
-                            1, 2);
+    tuningLayout->addWidget(new QLabel(QStringLiteral("Strings from lowest to highest:")), 2, 1, 1,
+                            2);
     auto* strings = new QHBoxLayout;
     for (std::size_t i = 0; i < stringLists.size(); ++i) {
         auto* list = new QComboBox;
@@ -113,8 +115,7 @@ void CGuitarSettingsPage1::Initialize() {
     tuningList->setCurrentIndex(tuningList->findData(tuning.tuningType));
     for (QComboBox* list : stringLists) {
         for (const CNote& note : CustomStringNotes()) {
-            list->addItem(QString::fromStdString(note.Format()),
-                          CustomStringNoteRow(note));
+            list->addItem(QString::fromStdString(note.Format()), CustomStringNoteRow(note));
         }
     }
     ShowStringNotes(LowToHighStrings(tuning));
@@ -174,7 +175,9 @@ void CGuitarSettingsPage1::TuningListChosen() {
     ShowStringNotes(CTuning::PredefinedStrings(n));
 }
 
-void CGuitarSettingsPage1::StringListChosen() { touched = true; }
+void CGuitarSettingsPage1::StringListChosen() {
+    touched = true;
+}
 
 void CGuitarSettingsPage1::OnOk() {
     TuningChoice choice;
@@ -182,9 +185,8 @@ void CGuitarSettingsPage1::OnOk() {
     choice.custom = custom->isChecked();
     choice.predefined = tuningList->currentIndex() >= 0 ? tuningList->currentData().toInt() : -1;
     for (std::size_t i = 0; i < stringLists.size(); ++i) {
-        choice.customRows[i] = stringLists[i]->currentIndex() >= 0
-                                   ? stringLists[i]->currentData().toInt()
-                                   : kNoRow;
+        choice.customRows[i] =
+            stringLists[i]->currentIndex() >= 0 ? stringLists[i]->currentData().toInt() : kNoRow;
     }
     choice.rightHanded = right->isChecked();
     tuning = ApplyTuningChoice(tuning, choice);
@@ -271,7 +273,8 @@ CGuitarSettingsPage3::CGuitarSettingsPage3(CAppSettings& appSettings, QWidget* p
       span(new QComboBox),
       wholeFretboard(new QCheckBox(QStringLiteral("Show using entire fretboard"))),
       noOpenNotes(new QCheckBox(QStringLiteral("Don't use open notes"))),
-      startNoteOverlay(new QCheckBox(QStringLiteral("Colored overlay for start note and its octaves"))),
+      startNoteOverlay(
+          new QCheckBox(QStringLiteral("Colored overlay for start note and its octaves"))),
       ensureVisible(new QCheckBox(QStringLiteral("Scroll screen to ensure notes are visible"))) {
     span->setObjectName(QStringLiteral("scaleSpan"));
     wholeFretboard->setObjectName(QStringLiteral("wholeFretboard"));
@@ -307,7 +310,9 @@ void CGuitarSettingsPage3::Initialize() {
     EnableSpan();
 }
 
-void CGuitarSettingsPage3::EnableSpan() { span->setEnabled(!wholeFretboard->isChecked()); }
+void CGuitarSettingsPage3::EnableSpan() {
+    span->setEnabled(!wholeFretboard->isChecked());
+}
 
 void CGuitarSettingsPage3::OnOk() {
     settings.scaleMaxSpan = span->currentData().toInt();

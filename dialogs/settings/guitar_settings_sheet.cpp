@@ -2,8 +2,8 @@
 
 #include "dialogs/settings/guitar_settings_pages.h"
 
-CGuitarSettingsSheet::CGuitarSettingsSheet(CAppSettings& settings,
-                                           const GuitarSettingsValues& view, QWidget* parent)
+CGuitarSettingsSheet::CGuitarSettingsSheet(CAppSettings& settings, const GuitarSettingsValues& view,
+                                           QWidget* parent)
     : CPropertySheet(QStringLiteral("Guitar Settings"), parent),
       initial(view),
       guitarPage(new CGuitarSettingsPage1(view.tuning)),

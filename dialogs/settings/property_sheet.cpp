@@ -27,7 +27,9 @@ void CPropertySheet::Start() {
     PageChosen(tabs->currentIndex());
 }
 
-void CPropertySheet::ShowPage(int index) { tabs->setCurrentIndex(index); }
+void CPropertySheet::ShowPage(int index) {
+    tabs->setCurrentIndex(index);
+}
 
 void CPropertySheet::PageChosen(int index) {
     if (index == active || index < 0 || static_cast<std::size_t>(index) >= pages.size()) {

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "sheet_gestures.h"
 #include "settings/app_settings.h"
 #include "settings/memory_settings_store.h"
+#include "sheet_gestures.h"
 
 namespace {
 
