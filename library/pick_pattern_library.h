@@ -20,6 +20,13 @@
 // The longest pattern text the library keeps; the dialogs' edit boxes take no more.
 inline constexpr int kMaxPickPatternLength = 64;
 
+// What the Add button tells the player.
+inline constexpr const char* kPatternExistsMessage = "Pattern already exists!";
+// 65039
+inline constexpr const char* kInvalidPatternMessage =
+    "Invalid Pattern.  It must contain only the numbers 1 to 6 (indicating the string to play), "
+    "or the letter 'R' to indicate a rest.";
+
 class CPickPatternLibrary {
 public:
     enum class AddResult {
