@@ -123,3 +123,23 @@ void CFramedDialog::reject() {
     OnCancel();
     QDialog::reject();
 }
+
+namespace {
+
+std::function<int(CFramedDialog&)>& ModalRunner() {
+    static std::function<int(CFramedDialog&)> runner;
+    return runner;
+}
+
+}  // namespace
+
+int RunModal(CFramedDialog& dialog) {
+    if (ModalRunner()) {
+        return ModalRunner()(dialog);
+    }
+    return dialog.exec();
+}
+
+void SetModalRunner(std::function<int(CFramedDialog&)> runner) {
+    ModalRunner() = std::move(runner);
+}

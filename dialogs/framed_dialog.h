@@ -19,6 +19,7 @@
 #include <QColor>
 #include <QDialog>
 #include <QString>
+#include <functional>
 
 class QDialogButtonBox;
 class QToolBar;
@@ -80,3 +81,9 @@ private:
     QToolBar* toolBar = nullptr;
     QDialogButtonBox* buttons = nullptr;
 };
+
+// Opens a dialog and waits for it to close: exec() in the program. Tests put a runner of
+// their own in its place, which drives the dialog as a player would and closes it.
+int RunModal(CFramedDialog& dialog);
+// nullptr restores exec().
+void SetModalRunner(std::function<int(CFramedDialog&)> runner);

@@ -6,17 +6,30 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QTest>
 #include <deque>
+#include <functional>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
+#include "dialogs/framed_dialog.h"
 #include "settings/app_settings.h"
 #include "settings/memory_settings_store.h"
 #include "sound/note_player.h"
 #include "util/prompter.h"
+
+// Readable failure messages.
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QStringList& texts, std::ostream* os) {
+    *os << '"' << texts.join("\", \"").toStdString() << '"';
+}
 
 // Answers questions from a script (Yes once the script runs out) and records every box.
 class ScriptedPrompter : public Prompter {
@@ -101,3 +114,40 @@ inline void Click(QAbstractButton* button) {
     ASSERT_TRUE(button->isEnabled()) << button->text().toStdString();
     QTest::mouseClick(button, Qt::LeftButton);
 }
+
+inline void ClickOk(CFramedDialog& dialog) {
+    QTest::mouseClick(dialog.Buttons()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+}
+inline void ClickCancel(CFramedDialog& dialog) {
+    QTest::mouseClick(dialog.Buttons()->button(QDialogButtonBox::Cancel), Qt::LeftButton);
+}
+
+// Plays the player's part in the dialogs a command opens, one step per dialog in the order
+// they open. A dialog its step leaves open is cancelled; a dialog without a step too.
+class ModalScript {
+public:
+    using Step = std::function<void(CFramedDialog&)>;
+    std::deque<Step> steps;
+    std::vector<QString> opened;
+
+    ModalScript() {
+        SetModalRunner([this](CFramedDialog& dialog) {
+            opened.push_back(dialog.windowTitle());
+            dialog.show();
+            if (!steps.empty()) {
+                const Step step = steps.front();
+                steps.pop_front();
+                step(dialog);
+            }
+            if (dialog.isVisible()) {
+                dialog.reject();
+            }
+            return dialog.result();
+        });
+    }
+    ~ModalScript() { SetModalRunner(nullptr); }
+    ModalScript(const ModalScript&) = delete;
+    ModalScript& operator=(const ModalScript&) = delete;
+
+    void Then(Step step) { steps.push_back(std::move(step)); }
+};
