@@ -39,6 +39,15 @@ void AddNamed(CFavoritesList& list, int mode, int tuningKey, const std::string& 
     list.AddFavorite(std::move(favorite));
 }
 
+CFavoriteDlgInput Input(int mode, const CChord* chord = nullptr, int note = 0, int type = 0) {
+    CFavoriteDlgInput input;
+    input.mode = mode;
+    input.chord = chord;
+    input.note = note;
+    input.type = type;
+    return input;
+}
+
 std::vector<std::string> Names(const CFavoritesList& list, int mode, int tuningKey) {
     std::vector<std::string> names;
     for (const auto& favorite : list.favorites) {
@@ -75,8 +84,7 @@ TEST(FavoriteDlgTest, ShowsWhatWillBeStoredAndProposesAName) {
         {3, nullptr, kNoteD, kModeDorian, {"Mode", "D", "Dorian", "N/A", "N/A"}, "D Dorian"},
     };
     for (const Case& c : cases) {
-        CFavoriteDlg dialog(list, prompter,
-                            {.mode = c.mode, .chord = c.chord, .note = c.note, .type = c.type});
+        CFavoriteDlg dialog(list, prompter, Input(c.mode, c.chord, c.note, c.type));
         EXPECT_EQ(dialog.windowTitle(), "Add Favorite");
         const QStringList shown = {dialog.ShownText("Mode:"), dialog.ShownText("Note:"),
                                    dialog.ShownText("Type:"), dialog.ShownText("Variation:"),
@@ -89,7 +97,7 @@ TEST(FavoriteDlgTest, ShowsWhatWillBeStoredAndProposesAName) {
 TEST(FavoriteDlgTest, NameAndDescriptionTakeNoMoreThanTheirLimits) {
     CFavoritesList list;
     ScriptedPrompter prompter;
-    CFavoriteDlg dialog(list, prompter, {.mode = 1});
+    CFavoriteDlg dialog(list, prompter, Input(1));
     dialog.show();
     QTest::keyClicks(dialog.NameEdit(), QString(30, 'n'));
     EXPECT_EQ(dialog.NameEdit()->text().size(), kFavoriteNameLimit);
