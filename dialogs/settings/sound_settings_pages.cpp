@@ -354,7 +354,8 @@ CSoundSettingsPage3::CSoundSettingsPage3(CAppSettings& appSettings, CSoundEngine
         button->setAutoDefault(false);
     }
     current->setReadOnly(true);
-    packs->setHeaderLabels({QStringLiteral("Name"), QStringLiteral("Path"), QStringLiteral("Size")});
+    packs->setHeaderLabels(
+        {QStringLiteral("Name"), QStringLiteral("Path"), QStringLiteral("Size")});
     packs->setRootIsDecorated(false);
     packs->setIconSize(QSize(16, 16));
 
@@ -482,8 +483,9 @@ void CSoundSettingsPage3::DeleteClicked() {
         static_cast<std::size_t>(row) >= library.Directories().size()) {
         return;
     }
-    const std::string question = FormatMessage(sound_messages::kDeleteSearchDirectory,
-                                               {library.Directories()[static_cast<std::size_t>(row)]});
+    const std::string question =
+        FormatMessage(sound_messages::kDeleteSearchDirectory,
+                      {library.Directories()[static_cast<std::size_t>(row)]});
     if (prompter.Show(PromptKind::YesNo, sound_messages::kTitle, question) != PromptAnswer::Yes) {
         return;
     }
@@ -526,4 +528,6 @@ void CSoundSettingsPage3::UnloadClicked() {
     }
 }
 
-void CSoundSettingsPage3::OnOk() { settings.spkDirs = library.JoinedDirectories(); }
+void CSoundSettingsPage3::OnOk() {
+    settings.spkDirs = library.JoinedDirectories();
+}

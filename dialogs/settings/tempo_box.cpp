@@ -44,4 +44,6 @@ void CTempoBox::SetTempo(int bpm) {
     field->setText(QString::number(slider->value()));
 }
 
-int CTempoBox::Tempo() const { return slider->value(); }
+int CTempoBox::Tempo() const {
+    return slider->value();
+}

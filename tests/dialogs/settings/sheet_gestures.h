@@ -10,6 +10,7 @@
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTreeWidget>
 #include <algorithm>
 
 // A click of the left mouse button on a button, box or radio.
@@ -44,4 +45,25 @@ inline void Choose(QComboBox* list, const QString& text) {
 inline QAbstractButton* SheetButton(QWidget* sheet, QDialogButtonBox::StandardButton which) {
     auto* box = sheet->findChild<QDialogButtonBox*>();
     return box != nullptr ? box->button(which) : nullptr;
+}
+
+// A click on a row of a report list.
+inline void ClickRow(QTreeWidget* list, int row) {
+    ASSERT_NE(list, nullptr);
+    QCoreApplication::sendPostedEvents();
+    QTreeWidgetItem* item = list->topLevelItem(row);
+    ASSERT_NE(item, nullptr) << row;
+    list->scrollToItem(item);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      list->visualItemRect(item).center());
+}
+
+// The row of a report list whose first column reads text, -1 when none does.
+inline int RowOf(const QTreeWidget* list, const QString& text) {
+    for (int row = 0; row < list->topLevelItemCount(); ++row) {
+        if (list->topLevelItem(row)->text(0) == text) {
+            return row;
+        }
+    }
+    return -1;
 }
