@@ -67,6 +67,7 @@ CSoundSettingsPage1::CSoundSettingsPage1(CAppSettings& appSettings, const CTunin
       strum(new QRadioButton(QStringLiteral("Strum"))),
       pick(new QRadioButton(QStringLiteral("Pick"))),
       tempo(new CTempoBox(QStringLiteral("Pick/Loop play speed"))),
+      patternGroup(new QGroupBox(QStringLiteral("Pick pattern"))),
       patterns(new CPickPatternListCtrl(appSettings, messages)),
       stopPlaying(StopPlayingBox()),
       test(new QPushButton(kTestText)),
@@ -86,7 +87,6 @@ CSoundSettingsPage1::CSoundSettingsPage1(CAppSettings& appSettings, const CTunin
     playRow->addWidget(pick);
     playRow->addStretch(1);
 
-    auto* patternGroup = new QGroupBox(QStringLiteral("Pick pattern"));
     patternGroup->setObjectName(QStringLiteral("patternGroup"));
     auto* patternLayout = new QVBoxLayout(patternGroup);
     patternLayout->addWidget(patterns);
@@ -144,6 +144,7 @@ void CSoundSettingsPage1::StrumChosen() {
     testTuning.strum = 1;
     testTuning.pickPattern.clear();
     patterns->SetEditable(false);
+    patternGroup->setEnabled(false);
 }
 
 void CSoundSettingsPage1::PickChosen() {
@@ -151,6 +152,7 @@ void CSoundSettingsPage1::PickChosen() {
     RestartTimer();
     testTuning.strum = 0;
     testTuning.SetPickPattern(settings.currentPattern);
+    patternGroup->setEnabled(true);
     patterns->SetEditable(true);
 }
 

@@ -25,6 +25,7 @@ class NotePlayer;
 class Prompter;
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -70,6 +71,7 @@ private:
     QRadioButton* strum;
     QRadioButton* pick;
     CTempoBox* tempo;
+    QGroupBox* patternGroup;
     CPickPatternListCtrl* patterns;
     QCheckBox* stopPlaying;
     QPushButton* test;

@@ -13,4 +13,6 @@ CSoundSettingsSheet::CSoundSettingsSheet(CAppSettings& settings, const CTuning& 
     AddPage(scalesPage, QStringLiteral("Scales/Modes"));
     AddPage(packsPage, QStringLiteral("Sound Packs"));
     Start();
+    // Room for the pack list's name, path and size side by side.
+    resize(640, 560);
 }
