@@ -7,16 +7,6 @@
 
 namespace {
 
-TEST(TuningChoiceTest, StringListsOfferC3ToB5WithFlats) {
-    const std::vector<CNote>& notes = CustomStringNotes();
-    ASSERT_EQ(notes.size(), 36u);
-    EXPECT_EQ(notes.front().Format(), "C3");
-    EXPECT_EQ(notes[1].Format(), "Db3");
-    EXPECT_EQ(notes[10].Format(), "Bb3");
-    EXPECT_EQ(notes[12].Format(), "C4");
-    EXPECT_EQ(notes.back().Format(), "B5");
-}
-
 TEST(TuningChoiceTest, NotesAreFoundByPitch) {
     struct Case {
         const char* note;
@@ -102,14 +92,6 @@ TEST(TuningChoiceTest, ChoicesMakeTheTuning) {
         EXPECT_EQ(result.pickPattern, "1R3") << c.what;
         EXPECT_EQ(result.strum, 0) << c.what;
     }
-}
-
-TEST(TuningChoiceTest, LowToHighIgnoresHandedness) {
-    CTuning t(13);
-    t.SetLeftHanded();
-    const auto low = LowToHighStrings(t);
-    EXPECT_EQ(low.front().Format(), "D3");
-    EXPECT_EQ(low.back().Format(), "E5");
 }
 
 }  // namespace
