@@ -3,6 +3,10 @@
 #include <QHeaderView>
 #include <algorithm>
 
+#include "library/library_file.h"
+#include "library/library_messages.h"
+#include "util/prompter.h"
+
 namespace {
 
 const QColor kPlayingColour(0, 255, 0);
@@ -43,12 +47,7 @@ void CSortListCtrl::SortBy(int column, bool ascending, SortType type) {
         return ascending ? order < 0 : order > 0;
     });
     addTopLevelItems(rows);
-    for (QTreeWidgetItem* item : selected) {
-        item->setSelected(true);
-    }
-    if (current != nullptr) {
-        setCurrentItem(current, 0, QItemSelectionModel::NoUpdate);
-    }
+    RestoreSelection(selected, current);
     playingRow = playing != nullptr ? indexOfTopLevelItem(playing) : -1;
 }
 
@@ -95,19 +94,14 @@ void CSortListCtrl::SwapRows(int a, int b) {
     const int low = std::min(a, b);
     const int high = std::max(a, b);
     QTreeWidgetItem* current = currentItem();
+    const QList<QTreeWidgetItem*> selected = selectedItems();
     const int wasPlaying = playingRow;
-    // Taking a row out forgets its selection.
-    const bool highSelected = topLevelItem(high)->isSelected();
-    const bool lowSelected = topLevelItem(low)->isSelected();
     QTreeWidgetItem* highItem = takeTopLevelItem(high);
     QTreeWidgetItem* lowItem = takeTopLevelItem(low);
     insertTopLevelItem(low, highItem);
     insertTopLevelItem(high, lowItem);
-    highItem->setSelected(highSelected);
-    lowItem->setSelected(lowSelected);
-    if (current == highItem || current == lowItem) {
-        setCurrentItem(current, 0, QItemSelectionModel::NoUpdate);
-    }
+    // Taking the current row out moves the current row (and a single selection) on.
+    RestoreSelection(selected, current);
     if (wasPlaying == low) {
         playingRow = high;
     } else if (wasPlaying == high) {
@@ -153,6 +147,17 @@ void CSortListCtrl::MarkPlaying(int row) {
     paint(playingRow, true);
 }
 
+void CSortListCtrl::RestoreSelection(const QList<QTreeWidgetItem*>& selected,
+                                     QTreeWidgetItem* current) {
+    clearSelection();
+    if (current != nullptr) {
+        setCurrentItem(current, 0, QItemSelectionModel::NoUpdate);
+    }
+    for (QTreeWidgetItem* item : selected) {
+        item->setSelected(true);
+    }
+}
+
 int CSortListCtrl::SelectedRow() const {
     const QList<QTreeWidgetItem*> selected = selectedItems();
     return selected.isEmpty() ? -1 : indexOfTopLevelItem(selected.first());
@@ -172,4 +177,21 @@ void CSortListCtrl::SelectRow(int row) {
 QString CSortListCtrl::CellText(int row, int column) const {
     const QTreeWidgetItem* item = topLevelItem(row);
     return item != nullptr ? item->text(column) : QString();
+}
+
+bool DeleteRowAsking(CSortListCtrl& list, int row, Prompter& prompter) {
+    QTreeWidgetItem* item = list.topLevelItem(row);
+    if (item == nullptr) {
+        return false;
+    }
+    const std::string question =
+        FormatMessage(library_messages::kConfirmDelete, {item->text(0).toStdString()});
+    if (prompter.Show(PromptKind::YesNo, kLibraryMessageTitle, question) != PromptAnswer::Yes) {
+        return false;
+    }
+    if (list.PlayingRow() == row) {
+        list.MarkPlaying(-1);
+    }
+    delete item;
+    return true;
 }

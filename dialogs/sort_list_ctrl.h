@@ -18,6 +18,8 @@
 #include "util/display_format.h"
 #include "util/sort_rules.h"
 
+class Prompter;
+
 class CSortListCtrl : public QTreeWidget {
     Q_OBJECT
 
@@ -63,6 +65,8 @@ public:
     QString CellText(int row, int column) const;
 
 private:
+    void RestoreSelection(const QList<QTreeWidgetItem*>& selected, QTreeWidgetItem* current);
+
     CSortState sortState;
     SortType sortType = SortType::Text;
     std::vector<int> integerColumns;
@@ -71,3 +75,7 @@ private:
     bool striped = false;
     int playingRow = -1;
 };
+
+// Asks message 65045 with the row's first cell ("Are you sure you want to delete
+// '<name>'?"); Yes removes the row and answers true.
+bool DeleteRowAsking(CSortListCtrl& list, int row, Prompter& prompter);
