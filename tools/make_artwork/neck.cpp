@@ -2,6 +2,7 @@
 
 #include <QLinearGradient>
 #include <QPainterPath>
+#include <QPolygonF>
 #include <QRadialGradient>
 #include <cmath>
 
@@ -198,7 +199,6 @@ namespace {
 // A label: an ivory plate with the note name cut out in black, so that the black
 // rectangle the view fills behind it shows through the lettering. The lettering keeps
 // inside that rectangle (5, 5, 15 x 23 within the cell).
-const QRectF kLetterBox(5, 5, 15, 23);
 
 void PaintPlate(QPainter& painter, const QRectF& cell) {
     const QRectF oval = cell.adjusted(1.0, 1.0, -1.0, -1.0);
@@ -211,20 +211,50 @@ void PaintPlate(QPainter& painter, const QRectF& cell) {
     painter.drawEllipse(oval);
 }
 
-void PaintNoteLabel(QPainter& painter, const QPointF& at, const QString& letter,
-                    const QString& accidental) {
+enum class Sign { None, Flat, Sharp };
+
+// The signs are drawn rather than set in type: at 25 x 33 a font's sharp and flat are
+// hairlines, and their strokes must land on whole pixels to stay black at zoom 1.
+QPainterPath SignPath(Sign sign) {
+    QPainterPath path;
+    if (sign == Sign::Sharp) {
+        path.addRect(QRectF(15, 8.5, 1, 11.5));
+        path.addRect(QRectF(18, 7.5, 1, 11.5));
+        for (double y : {11.8, 16.0}) {
+            QPainterPath bar;
+            bar.addPolygon(QPolygonF({QPointF(14.2, y + 1.0), QPointF(19.8, y - 0.4),
+                                      QPointF(19.8, y + 1.5), QPointF(14.2, y + 2.9)}));
+            bar.closeSubpath();
+            path = path.united(bar);
+        }
+    } else if (sign == Sign::Flat) {
+        path.addRect(QRectF(14.5, 7, 1.5, 13.5));
+        QPainterPath bowl;
+        bowl.moveTo(16, 14.6);
+        bowl.cubicTo(17.6, 12.8, 20.6, 13.2, 19.8, 15.8);
+        bowl.cubicTo(19.3, 17.6, 17.6, 19.4, 16, 20.5);
+        bowl.closeSubpath();
+        QPainterPath hole;
+        hole.moveTo(16, 16.1);
+        hole.cubicTo(17.0, 15.0, 18.6, 14.9, 18.3, 16.2);
+        hole.cubicTo(18.0, 17.3, 17.0, 18.4, 16, 19.1);
+        hole.closeSubpath();
+        path = path.united(bowl.subtracted(hole));
+    }
+    return path;
+}
+
+void PaintNoteLabel(QPainter& painter, const QPointF& at, const QString& letter, Sign sign) {
     const QRectF cell(at, QSizeF(kLabelWidth, kLabelHeight));
     PaintPlate(painter, cell);
-    const QRectF box = kLetterBox.translated(at);
-    if (accidental.isEmpty()) {
-        FillTextCentred(painter, box, letter, ArtFont::SansBold, 17, Qt::black);
+    if (sign == Sign::None) {
+        FillTextFitted(painter, QRectF(6, 10, 13, 13).translated(at), letter, ArtFont::SansBold, 17,
+                       Qt::black);
         return;
     }
-    // The letter a little left, the sign raised at its right.
-    FillTextCentred(painter, QRectF(box.left(), box.top() + 3, 10, box.height() - 5), letter,
-                    ArtFont::SansCondensedBold, 15, Qt::black);
-    FillTextCentred(painter, QRectF(box.left() + 9.5, box.top() + 2, 5.5, 11), accidental,
-                    ArtFont::SansBold, 11, Qt::black);
+    FillTextFitted(painter, QRectF(5.6, 10, 8.4, 13).translated(at), letter,
+                   ArtFont::SansCondensedBold, 17, Qt::black);
+    painter.fillPath(SignPath(sign).translated(at), Qt::black);
 }
 
 void PaintOpenIcon(QPainter& painter, const QPointF& at) {
@@ -251,20 +281,18 @@ void PaintMutedIcon(QPainter& painter, const QPointF& at) {
 void PaintLabelSheet(QPainter& painter) {
     painter.fillRect(QRectF(0, 0, kSpriteSheetWidth, kSpriteSheetHeight), Qt::black);
     // Rows of flat, natural and sharp labels for A to G, as the view's cells expect.
-    const QString flat = QString(QChar(0x266D));
-    const QString sharp = QString(QChar(0x266F));
     const char* letters = "ABCDEFG";
     for (int row = 0; row < 7; ++row) {
         const QString letter = QString(QChar(letters[row]));
         const double y = row * kLabelHeight;
-        PaintNoteLabel(painter, QPointF(0, y), letter, flat);
-        PaintNoteLabel(painter, QPointF(kLabelWidth, y), letter, QString());
-        PaintNoteLabel(painter, QPointF(2 * kLabelWidth, y), letter, sharp);
+        PaintNoteLabel(painter, QPointF(0, y), letter, Sign::Flat);
+        PaintNoteLabel(painter, QPointF(kLabelWidth, y), letter, Sign::None);
+        PaintNoteLabel(painter, QPointF(2 * kLabelWidth, y), letter, Sign::Sharp);
     }
     // Finger numbers 1 to 4 in the row below.
     for (int finger = 1; finger <= 4; ++finger) {
         PaintNoteLabel(painter, QPointF((finger - 1) * kLabelWidth, 7 * kLabelHeight),
-                       QString::number(finger), QString());
+                       QString::number(finger), Sign::None);
     }
     PaintMutedIcon(painter, QPointF(kMutedIconCell.x, kMutedIconCell.y));
     PaintOpenIcon(painter, QPointF(kOpenIconCell.x, kOpenIconCell.y));

@@ -4,6 +4,7 @@
 #include <QFontDatabase>
 #include <QStringList>
 #include <QTransform>
+#include <algorithm>
 #include <array>
 
 #include "artwork.h"
@@ -69,6 +70,16 @@ void FillTextCentred(QPainter& painter, const QRectF& box, const QString& text, 
     QPainterPath path = TextPath(text, font, pixelSize);
     const QRectF ink = path.boundingRect();
     path.translate(box.center() - ink.center());
+    painter.fillPath(path, colour);
+}
+
+void FillTextFitted(QPainter& painter, const QRectF& box, const QString& text, ArtFont font,
+                    double pixelSize, const QColor& colour) {
+    QPainterPath path = TextPath(text, font, pixelSize);
+    const QRectF ink = path.boundingRect();
+    const double shrink = std::min({1.0, box.width() / ink.width(), box.height() / ink.height()});
+    path = QTransform::fromScale(shrink, shrink).map(path);
+    path.translate(box.center() - path.boundingRect().center());
     painter.fillPath(path, colour);
 }
 

@@ -18,6 +18,10 @@ QPainterPath TextPath(const QString& text, ArtFont font, double pixelSize);
 void FillTextCentred(QPainter& painter, const QRectF& box, const QString& text, ArtFont font,
                      double pixelSize, const QColor& colour);
 
+// Fills text centred in box, shrunk (never stretched) so its ink stays inside the box.
+void FillTextFitted(QPainter& painter, const QRectF& box, const QString& text, ArtFont font, double pixelSize,
+                    const QColor& colour);
+
 // Deterministic pseudo-random numbers for grain and speckle.
 class CArtRandom {
 public:
