@@ -14,9 +14,9 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "dialogs/beat_lamp.h"
 #include "dialogs/pick_pattern_list_ctrl.h"
 #include "dialogs/pictures.h"
-#include "dialogs/settings/beat_lamp.h"
 #include "dialogs/settings/tempo_box.h"
 #include "dialogs/sort_list_ctrl.h"
 #include "library/library_messages.h"

@@ -6,7 +6,7 @@
 #include <QSignalBlocker>
 #include <QSlider>
 
-#include "dialogs/settings/beat_lamp.h"
+#include "dialogs/beat_lamp.h"
 #include "sound/tempo_range.h"
 
 CTempoBox::CTempoBox(const QString& title, QWidget* parent)

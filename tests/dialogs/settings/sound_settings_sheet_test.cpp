@@ -16,8 +16,8 @@
 #include <string>
 #include <vector>
 
+#include "dialogs/beat_lamp.h"
 #include "dialogs/pick_pattern_list_ctrl.h"
-#include "dialogs/settings/beat_lamp.h"
 #include "dialogs/settings/sound_settings_pages.h"
 #include "dialogs/settings/tempo_box.h"
 #include "dialogs/sort_list_ctrl.h"
