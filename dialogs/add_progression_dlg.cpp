@@ -27,7 +27,9 @@ CAddProgressionDlg::CAddProgressionDlg(const CLibraryContext& given, int current
     tuningName->setTextFormat(Qt::PlainText);
     tuningRow->addWidget(tuningCombo);
     tuningRow->addWidget(tuningName, 1);
-    form->addRow("&Tuning:", tuningRow);
+    auto* tuningCaption = new QLabel("&Tuning:", Body());
+    tuningCaption->setBuddy(tuningCombo);
+    form->addRow(tuningCaption, tuningRow);
     nameEdit = new QLineEdit(Body());
     form->addRow("&Name:", nameEdit);
     descriptionEdit = new QLineEdit(Body());

@@ -2,6 +2,7 @@
 
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -29,7 +30,7 @@ CPickPatternListCtrl::CPickPatternListCtrl(CAppSettings& appSettings, Prompter& 
     auto* row = new QHBoxLayout;
     edit = new QLineEdit(this);
     edit->setMaxLength(kMaxPickPatternLength);
-    edit->setPlaceholderText("New pattern, e.g. 1R3R");
+    edit->setPlaceholderText("e.g. 1R3R");
     edit->setAccessibleName("Pattern");
     addButton = new QPushButton("Add", this);
     deleteButton = new QPushButton("Delete", this);
@@ -43,14 +44,24 @@ CPickPatternListCtrl::CPickPatternListCtrl(CAppSettings& appSettings, Prompter& 
         UpdateButtons();
         emit PatternTextEdited(text);
     });
-    connect(edit, &QLineEdit::returnPressed, this, [this] {
-        if (addButton->isEnabled()) {
-            Add();
-        }
-    });
+    // Enter in the pattern box adds the pattern; it must not reach the dialog's OK.
+    edit->installEventFilter(this);
     connect(addButton, &QPushButton::clicked, this, &CPickPatternListCtrl::Add);
     connect(deleteButton, &QPushButton::clicked, this, &CPickPatternListCtrl::Delete);
     UpdateButtons();
+}
+
+bool CPickPatternListCtrl::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == edit && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            if (addButton->isEnabled()) {
+                Add();
+            }
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 CPickPatternListCtrl::~CPickPatternListCtrl() {

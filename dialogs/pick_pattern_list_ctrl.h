@@ -51,6 +51,9 @@ public:
     void Add();
     void Delete();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 signals:
     // The selected row changed (by the player, Fill, Add or Delete); "" for none.
     void SelectionChanged(const QString& text);

@@ -44,7 +44,7 @@ CProgressionEditorDlg::CProgressionEditorDlg(const CLibraryContext& given, CProg
         connect(action, &QAction::triggered, this, slot);
         return action;
     };
-    addAction = add("add_favorite", "&Add from favorite", "Add a pattern made from a favorite",
+    addAction = add("add_from_favorite", "&Add from favorite", "Add a pattern made from a favorite",
                     &CProgressionEditorDlg::AddFromFavorite);
     editAction = add("edit_pattern", "&Edit", "Edit the selected pattern",
                      &CProgressionEditorDlg::EditPattern);
@@ -80,7 +80,9 @@ CProgressionEditorDlg::CProgressionEditorDlg(const CLibraryContext& given, CProg
     tempoRow->addWidget(tempoSlider, 1);
     tempoRow->addWidget(tempoLabel);
     tempoRow->addWidget(lamp);
-    form->addRow("&Tempo:", tempoRow);
+    auto* tempoCaption = new QLabel("&Tempo:", Body());
+    tempoCaption->setBuddy(tempoSlider);
+    form->addRow(tempoCaption, tempoRow);
     layout->addLayout(form);
 
     patternList = new CSortListCtrl(Body());

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -65,6 +66,8 @@ protected:
 CProgressionManagerDlg::CProgressionManagerDlg(const CLibraryContext& given, int currentTuningKey,
                                                QWidget* parent)
     : CFramedDialog("Progression Manager", parent), context(given) {
+    // Everything the manager does takes effect at once: it only closes.
+    Buttons()->setStandardButtons(QDialogButtonBox::Close);
     player = std::make_unique<CProgressionManagerPlayer>(context.player, context.progressions);
     QToolBar* bar = ToolBar();
     const auto add = [this, bar](const char* icon, const char* text, const char* tip,

@@ -152,6 +152,12 @@ TEST_F(PatternDialogsTest, OkNeedsAPickPatternRowAndTheTimesStayWithinOneToTen) 
     settings->patterns = "321";
     CPatternDlg dialog(context, AddInput(blues->id));
     dialog.show();
+    // Enter in the pattern box adds the pattern and leaves the dialog open.
+    QTest::keyClicks(dialog.Patterns()->PatternEdit(), "6");
+    QTest::keyClick(dialog.Patterns()->PatternEdit(), Qt::Key_Return);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(dialog.Patterns()->SelectedText(), "6");
+    EXPECT_EQ(dialog.WorkingChord().pickPattern, "6");
     ChooseRow(*dialog.Patterns(), "321");
     Click(dialog.Patterns()->DeleteButton());
     ClickOk(dialog);

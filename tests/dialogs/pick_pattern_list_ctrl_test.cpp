@@ -35,7 +35,7 @@ TEST(PickPatternListCtrlTest, ThePlayerAddsSelectsAndDeletesAndTheLibraryIsStore
         EXPECT_FALSE(control.AddButton()->isEnabled());
 
         QTest::keyClicks(control.PatternEdit(), " 65R ");
-        Click(control.AddButton());
+        QTest::keyClick(control.PatternEdit(), Qt::Key_Return);
         EXPECT_EQ(control.SelectedText(), "65R");
         EXPECT_TRUE(control.PatternEdit()->text().isEmpty());
 
