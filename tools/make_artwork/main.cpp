@@ -1,4 +1,4 @@
-// make_artwork <folder>: draws every picture of the program at 1x, 2x and 3x into
+// make_artwork <folder> [--times]: draws every picture of the program at 1x, 2x and 3x into
 // <folder> (<name>.png, <name>@2x.png, <name>@3x.png), the program's icon as square
 // PNGs for desktop menus, and artwork.qrc listing the pictures under /pictures.
 
@@ -15,10 +15,15 @@
 
 namespace {
 
+// Light zlib compression: the pictures are written at every build of the generator, and
+// the resources hold them as they are.
+constexpr int kPngQuality = 80;
+
+
 bool Save(const QImage& image, const QString& path) {
     // PNGs carry no time stamp here, so the same sources give the same bytes.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG", kPngQuality) || !file.commit()) {
         std::fprintf(stderr, "make_artwork: cannot write %s\n", qPrintable(path));
         return false;
     }
@@ -34,8 +39,9 @@ QString ScaledName(const QString& name, int scale) {
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: make_artwork <output folder>\n");
+    const bool times = argc == 3 && QByteArray(argv[2]) == "--times";
+    if (argc != 2 && !times) {
+        std::fprintf(stderr, "usage: make_artwork <output folder> [--times]\n");
         return 2;
     }
     QElapsedTimer timer;
@@ -54,12 +60,17 @@ int main(int argc, char** argv) {
     QTextStream out(&qrc);
     out << "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n<qresource prefix=\"/pictures\">\n";
     for (const CPictureSpec& spec : Pictures()) {
+        const qint64 started = timer.elapsed();
         for (int scale = 1; scale <= 3; ++scale) {
             const QString name = ScaledName(spec.name, scale);
             if (!Save(RenderPicture(spec, scale), folder.filePath(name))) {
                 return 1;
             }
             out << "  <file>" << name << "</file>\n";
+        }
+        if (times) {
+            std::printf("%-20s %5lld ms\n", qPrintable(spec.name),
+                        static_cast<long long>(timer.elapsed() - started));
         }
     }
     out << "</qresource>\n</RCC>\n";

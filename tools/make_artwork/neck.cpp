@@ -14,117 +14,109 @@
 namespace {
 
 // Where the wood of the fingerboard ends on either side; the strings and labels sit
-// well inside it.
+// well inside it, the fret numbers in the margin outside.
 constexpr double kBoardLeft = StringX(1) - 22;
 constexpr double kBoardRight = StringX(kNeckStrings) + 22;
+constexpr double kBoardWidth = kBoardRight - kBoardLeft;
 
-// The open-string zone ends and fret 1 begins one pixel below FretY(1) - 2: the nut
-// sits there, and fret wire f sits where fret f's zone ends.
-constexpr double NutBottom() {
-    return FretY(1) + 1;
-}
+// A label of fret f is drawn from FretY(f), 33 high, and the next one starts 37 lower:
+// fret wire f sits in the gap between the two, the nut in the gap above fret 1.
 constexpr double WireY(int f) {
-    return FretY(f) + 37.5;
+    return FretY(f) + kLabelHeight + 2.0;
 }
+constexpr double kNutBottom = FretY(1) - 1.0;
+constexpr double kNutHeight = 6.0;
 constexpr double FretMiddle(int f) {
-    return (FretY(f) + 1 + WireY(f)) / 2.0;
+    return (WireY(f - 1 > 0 ? f - 1 : 0) + WireY(f)) / 2.0;
 }
+// The fingerboard ends a little below the last fret; the guitar's top shows below it.
+constexpr double kBoardEnd = WireY(kNeckFrets) + 20.0;
 
-const QColor kRosewood(74, 42, 28);
-const QColor kRosewoodDark(46, 25, 16);
-const QColor kRosewoodLight(104, 62, 40);
-const QColor kSide(28, 18, 13);
+const WoodTones kRosewood{QColor(38, 20, 13), QColor(72, 40, 26), QColor(112, 64, 38)};
+const QColor kSide(24, 15, 11);
+const QColor kNumber(226, 212, 178);
 
 double Column(int s, Hand hand) {
     return hand == Hand::Right ? StringX(s) : StringX(kNeckStrings + 1 - s);
 }
 
-void PaintWood(QPainter& painter, const QRectF& area, std::uint32_t seed) {
-    painter.fillRect(area, kRosewood);
-    CArtRandom random(seed);
-    // Grain runs along the neck: long, slightly wavy strands of darker and lighter wood.
-    painter.setBrush(Qt::NoBrush);
-    for (int i = 0; i < 150; ++i) {
-        const double x = area.left() + random.Unit() * area.width();
-        const double amplitude = random.Range(0.3, 1.6);
-        const double period = random.Range(60, 220);
-        const double phase = random.Range(0, 6.28);
-        const bool dark = random.Unit() < 0.6;
-        const QColor base = dark ? kRosewoodDark : kRosewoodLight;
-        QColor colour = base;
-        colour.setAlphaF(random.Range(0.15, 0.45));
-        QPainterPath strand;
-        const double top = area.top() + random.Range(-200, area.height() * 0.5);
-        const double length = random.Range(area.height() * 0.3, area.height() * 1.2);
-        strand.moveTo(x, top);
-        for (double y = top; y <= top + length; y += 8) {
-            strand.lineTo(x + amplitude * std::sin(phase + y * 6.283 / period), y);
-        }
-        painter.setPen(QPen(colour, random.Range(0.4, 1.4), Qt::SolidLine, Qt::RoundCap));
-        painter.drawPath(strand);
-    }
-    // Pores: short dark flecks.
-    for (int i = 0; i < int(area.width() * area.height() / 90); ++i) {
-        const double x = area.left() + random.Unit() * area.width();
-        const double y = area.top() + random.Unit() * area.height();
-        QColor fleck = kRosewoodDark.darker(130);
-        fleck.setAlphaF(random.Range(0.2, 0.5));
-        painter.setPen(QPen(fleck, 0.6));
-        painter.drawLine(QPointF(x, y), QPointF(x, y + random.Range(1.5, 5)));
-    }
-}
-
 void PaintFretWire(QPainter& painter, double y) {
-    // A crowned nickel wire seen from above: dark edges, a bright crown line.
-    QLinearGradient wire(0, y - 1.6, 0, y + 1.6);
-    wire.setColorAt(0.0, QColor(70, 70, 72));
-    wire.setColorAt(0.25, QColor(190, 192, 196));
-    wire.setColorAt(0.45, QColor(250, 250, 252));
-    wire.setColorAt(0.7, QColor(160, 162, 166));
-    wire.setColorAt(1.0, QColor(60, 60, 62));
-    painter.fillRect(QRectF(kBoardLeft, y + 1.6, kBoardRight - kBoardLeft, 1.4),
-                     QColor(0, 0, 0, 90));
-    painter.fillRect(QRectF(kBoardLeft, y - 1.6, kBoardRight - kBoardLeft, 3.2), wire);
+    // A crowned nickel wire seen from above, lit from the top: a bright crown, darker
+    // flanks, and a soft shadow on the wood below it.
+    QLinearGradient shadow(0, y + 1.5, 0, y + 4.0);
+    shadow.setColorAt(0.0, QColor(0, 0, 0, 130));
+    shadow.setColorAt(1.0, QColor(0, 0, 0, 0));
+    painter.fillRect(QRectF(kBoardLeft, y + 1.5, kBoardWidth, 2.5), shadow);
+    QLinearGradient wire(0, y - 1.5, 0, y + 1.5);
+    wire.setColorAt(0.0, QColor(96, 96, 100));
+    wire.setColorAt(0.2, QColor(208, 210, 214));
+    wire.setColorAt(0.4, QColor(255, 255, 255));
+    wire.setColorAt(0.65, QColor(168, 170, 176));
+    wire.setColorAt(1.0, QColor(70, 70, 74));
+    QPainterPath bar;
+    bar.addRoundedRect(QRectF(kBoardLeft + 1, y - 1.5, kBoardWidth - 2, 3.0), 1.5, 1.5);
+    painter.fillPath(bar, wire);
 }
 
 void PaintInlay(QPainter& painter, const QPointF& centre, double radius) {
-    QRadialGradient pearl(centre + QPointF(-radius * 0.35, -radius * 0.35), radius * 1.3);
-    pearl.setColorAt(0.0, QColor(255, 255, 250));
-    pearl.setColorAt(0.45, QColor(226, 232, 228));
-    pearl.setColorAt(0.75, QColor(206, 200, 214));
-    pearl.setColorAt(1.0, QColor(170, 176, 180));
-    painter.setPen(QPen(QColor(30, 18, 12, 160), 0.6));
-    painter.setBrush(pearl);
+    // Mother of pearl: a milky disc with a faint play of colour and a bright sheen.
+    painter.setPen(QPen(QColor(20, 10, 6, 170), 0.8));
+    QRadialGradient body(centre, radius);
+    body.setColorAt(0.0, QColor(250, 250, 244));
+    body.setColorAt(0.7, QColor(228, 232, 226));
+    body.setColorAt(1.0, QColor(196, 198, 206));
+    painter.setBrush(body);
     painter.drawEllipse(centre, radius, radius);
+    painter.setPen(Qt::NoPen);
+    QLinearGradient play(centre + QPointF(-radius, radius), centre + QPointF(radius, -radius));
+    play.setColorAt(0.0, QColor(180, 210, 255, 70));
+    play.setColorAt(0.35, QColor(255, 255, 255, 0));
+    play.setColorAt(0.6, QColor(255, 200, 230, 60));
+    play.setColorAt(1.0, QColor(200, 255, 220, 50));
+    painter.setBrush(play);
+    painter.drawEllipse(centre, radius - 0.5, radius - 0.5);
+    QRadialGradient sheen(centre + QPointF(-radius * 0.35, -radius * 0.4), radius * 0.6);
+    sheen.setColorAt(0.0, QColor(255, 255, 255, 220));
+    sheen.setColorAt(1.0, QColor(255, 255, 255, 0));
+    painter.setBrush(sheen);
+    painter.drawEllipse(centre, radius - 0.5, radius - 0.5);
 }
 
+// Physical string 1 is the low E: thickest, wound; the three highest are plain steel.
 double StringThickness(int physical) {
-    constexpr double kThickness[kNeckStrings] = {3.0, 2.5, 2.0, 1.6, 1.25, 1.0};
+    constexpr double kThickness[kNeckStrings] = {3.2, 2.7, 2.2, 1.7, 1.3, 1.0};
     return kThickness[physical - 1];
 }
 
 void PaintString(QPainter& painter, double x, double top, double bottom, int physical) {
     const double w = StringThickness(physical);
     const bool wound = physical <= 3;
+    const QRectF body(x - w / 2, top, w, bottom - top);
     // Shadow on the wood, down and right of the string.
-    painter.fillRect(QRectF(x - w / 2 + 1.2, top, w, bottom - top), QColor(0, 0, 0, 80));
-    QLinearGradient metal(x - w / 2, 0, x + w / 2, 0);
+    painter.fillRect(body.translated(w * 0.45 + 0.6, 0), QColor(0, 0, 0, 90));
+    QLinearGradient metal(body.left(), 0, body.right(), 0);
     if (wound) {
-        metal.setColorAt(0.0, QColor(90, 80, 62));
-        metal.setColorAt(0.4, QColor(232, 220, 190));
-        metal.setColorAt(1.0, QColor(110, 98, 76));
+        metal.setColorAt(0.0, QColor(96, 84, 64));
+        metal.setColorAt(0.35, QColor(240, 228, 200));
+        metal.setColorAt(0.55, QColor(200, 186, 156));
+        metal.setColorAt(1.0, QColor(84, 72, 54));
     } else {
-        metal.setColorAt(0.0, QColor(110, 112, 116));
-        metal.setColorAt(0.4, QColor(250, 250, 252));
-        metal.setColorAt(1.0, QColor(120, 122, 126));
+        metal.setColorAt(0.0, QColor(112, 114, 120));
+        metal.setColorAt(0.35, QColor(255, 255, 255));
+        metal.setColorAt(1.0, QColor(108, 110, 116));
     }
-    painter.fillRect(QRectF(x - w / 2, top, w, bottom - top), metal);
+    painter.fillRect(body, metal);
     if (wound) {
-        // The winding: fine slanted grooves along the string.
-        painter.setPen(QPen(QColor(60, 52, 40, 150), 0.35));
-        for (double y = top; y < bottom; y += 0.9) {
-            painter.drawLine(QPointF(x - w / 2, y + 0.5), QPointF(x + w / 2, y));
-        }
+        // The winding: slanted grooves, no finer than two device pixels apart.
+        const double scale = painter.deviceTransform().m11();
+        const double period = 0.6 + 2.0 / scale;
+        QLinearGradient grooves(x, top, x + period * 0.3, top + period);
+        grooves.setSpread(QGradient::RepeatSpread);
+        grooves.setColorAt(0.0, QColor(40, 30, 20, 0));
+        grooves.setColorAt(0.55, QColor(40, 30, 20, 0));
+        grooves.setColorAt(0.8, QColor(40, 30, 20, 150));
+        grooves.setColorAt(1.0, QColor(40, 30, 20, 0));
+        painter.fillRect(body, grooves);
     }
 }
 
@@ -132,42 +124,62 @@ void PaintString(QPainter& painter, double x, double top, double bottom, int phy
 
 void PaintFretboard(QPainter& painter, Hand hand) {
     painter.fillRect(QRectF(0, 0, kNeckWidth, kNeckHeight), kSide);
-    PaintWood(painter, QRectF(kBoardLeft, 0, kBoardRight - kBoardLeft, kNeckHeight), 143);
-    // Binding along both edges.
-    for (double x : {kBoardLeft, kBoardRight - 2}) {
-        painter.fillRect(QRectF(x, 0, 2, kNeckHeight), QColor(224, 214, 190));
+    // The head above the nut: a dark, glossy face; the fingerboard below it.
+    const double nutTop = kNutBottom - kNutHeight;
+    QLinearGradient head(0, 0, 0, nutTop);
+    head.setColorAt(0.0, QColor(16, 10, 8));
+    head.setColorAt(0.7, QColor(34, 22, 16));
+    head.setColorAt(1.0, QColor(20, 12, 9));
+    painter.fillRect(QRectF(kBoardLeft, 0, kBoardWidth, nutTop), head);
+    PaintWoodGrain(painter, QRectF(kBoardLeft, nutTop, kBoardWidth, kBoardEnd - nutTop), kRosewood,
+                   143);
+    // The body below the end of the fingerboard, in its shadow.
+    QLinearGradient body(0, kBoardEnd, 0, kNeckHeight);
+    body.setColorAt(0.0, QColor(8, 5, 4));
+    body.setColorAt(0.4, QColor(60, 30, 14));
+    body.setColorAt(1.0, QColor(96, 50, 20));
+    painter.fillRect(QRectF(0, kBoardEnd, kNeckWidth, kNeckHeight - kBoardEnd), body);
+    // Cream binding along both edges of the fingerboard.
+    for (double x : {kBoardLeft - 1, kBoardRight - 1}) {
+        QLinearGradient binding(x, 0, x + 2, 0);
+        binding.setColorAt(0.0, QColor(190, 176, 146));
+        binding.setColorAt(0.5, QColor(240, 232, 208));
+        binding.setColorAt(1.0, QColor(170, 156, 128));
+        painter.fillRect(QRectF(x, nutTop, 2, kBoardEnd - nutTop), binding);
     }
-    // The nut.
-    const double nutTop = NutBottom() - 5;
-    QLinearGradient bone(0, nutTop, 0, NutBottom());
-    bone.setColorAt(0.0, QColor(255, 252, 240));
-    bone.setColorAt(0.6, QColor(232, 224, 200));
-    bone.setColorAt(1.0, QColor(170, 160, 136));
-    painter.fillRect(QRectF(kBoardLeft, nutTop, kBoardRight - kBoardLeft, 5), bone);
-    painter.fillRect(QRectF(kBoardLeft, NutBottom(), kBoardRight - kBoardLeft, 1.5),
-                     QColor(0, 0, 0, 110));
+    // The bone nut, lit from above, with its shadow on the first fret's wood.
+    QLinearGradient bone(0, nutTop, 0, kNutBottom);
+    bone.setColorAt(0.0, QColor(255, 253, 244));
+    bone.setColorAt(0.5, QColor(238, 230, 208));
+    bone.setColorAt(1.0, QColor(176, 164, 138));
+    painter.fillRect(QRectF(kBoardLeft - 1, nutTop, kBoardWidth + 2, kNutHeight), bone);
+    QLinearGradient nutShadow(0, kNutBottom, 0, kNutBottom + 3);
+    nutShadow.setColorAt(0.0, QColor(0, 0, 0, 140));
+    nutShadow.setColorAt(1.0, QColor(0, 0, 0, 0));
+    painter.fillRect(QRectF(kBoardLeft, kNutBottom, kBoardWidth, 3), nutShadow);
     for (int f = 1; f <= kNeckFrets; ++f) {
         PaintFretWire(painter, WireY(f));
     }
     const double middle = (StringX(3) + StringX(4)) / 2.0;
     for (int f : {3, 5, 7, 9, 15, 17, 19, 21}) {
-        PaintInlay(painter, QPointF(middle, FretMiddle(f)), 5.5);
+        PaintInlay(painter, QPointF(middle, FretMiddle(f)), 6.0);
     }
     for (int f : {12, 24}) {
-        PaintInlay(painter, QPointF((StringX(2) + StringX(3)) / 2.0, FretMiddle(f)), 5.5);
-        PaintInlay(painter, QPointF((StringX(4) + StringX(5)) / 2.0, FretMiddle(f)), 5.5);
+        PaintInlay(painter, QPointF((StringX(2) + StringX(3)) / 2.0, FretMiddle(f)), 6.0);
+        PaintInlay(painter, QPointF((StringX(4) + StringX(5)) / 2.0, FretMiddle(f)), 6.0);
     }
     for (int s = 1; s <= kNeckStrings; ++s) {
-        PaintString(painter, Column(s, hand), kHeaderRowHeight, kNeckHeight, s);
+        PaintString(painter, Column(s, hand), 0, kNeckHeight, s);
     }
-    // Fret numbers in the margin on the treble side's opposite: the left margin for
-    // right-handed play, the right one for left-handed.
-    const double marginLeft = hand == Hand::Right ? 0 : kBoardRight;
-    const double marginWidth = hand == Hand::Right ? kBoardLeft : kNeckWidth - kBoardRight;
+    // Fret numbers in the margin on the bass side.
+    const double marginLeft = hand == Hand::Right ? 0 : kBoardRight + 1;
+    const double marginWidth = hand == Hand::Right ? kBoardLeft - 1 : kNeckWidth - kBoardRight - 1;
     for (int f = 1; f <= kNeckFrets; ++f) {
         const QRectF box(marginLeft, FretMiddle(f) - 8, marginWidth, 16);
-        FillTextCentred(painter, box, QString::number(f), ArtFont::SansCondensedBold, 11,
-                        QColor(222, 210, 180));
+        const bool marked = f % 12 == 0;
+        FillTextCentred(painter, box, QString::number(f),
+                        marked ? ArtFont::SansBold : ArtFont::SansCondensedBold, marked ? 12 : 11,
+                        marked ? QColor(250, 236, 200) : kNumber);
     }
 }
 

@@ -19,8 +19,8 @@ void FillTextCentred(QPainter& painter, const QRectF& box, const QString& text, 
                      double pixelSize, const QColor& colour);
 
 // Fills text centred in box, shrunk (never stretched) so its ink stays inside the box.
-void FillTextFitted(QPainter& painter, const QRectF& box, const QString& text, ArtFont font, double pixelSize,
-                    const QColor& colour);
+void FillTextFitted(QPainter& painter, const QRectF& box, const QString& text, ArtFont font,
+                    double pixelSize, const QColor& colour);
 
 // Deterministic pseudo-random numbers for grain and speckle.
 class CArtRandom {
@@ -39,5 +39,20 @@ public:
 private:
     std::uint32_t state;
 };
+
+// Smooth deterministic noise in [0, 1] over the plane, one lattice point per unit.
+double ValueNoise(double x, double y, std::uint32_t seed);
+
+// Wood: dark, middle and light tones of its grain.
+struct WoodTones {
+    QColor dark;
+    QColor middle;
+    QColor light;
+};
+
+// Fills area with wood whose grain runs along y (or along x when across is set), worked
+// out pixel by pixel at the painter's own resolution so every scale gets real detail.
+void PaintWoodGrain(QPainter& painter, const QRectF& area, const WoodTones& tones,
+                    std::uint32_t seed, bool across = false);
 
 QColor Mix(const QColor& a, const QColor& b, double t);
