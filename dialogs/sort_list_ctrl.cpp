@@ -1,6 +1,7 @@
 #include "dialogs/sort_list_ctrl.h"
 
 #include <QHeaderView>
+#include <QStyledItemDelegate>
 #include <algorithm>
 
 #include "library/library_file.h"
@@ -10,6 +11,21 @@
 namespace {
 
 const QColor kPlayingColour(0, 255, 0);
+
+// The playing row keeps its green text when it is also the selected row.
+class CPlayingRowDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (index.data(Qt::ForegroundRole).isValid()) {
+            option->palette.setBrush(QPalette::HighlightedText,
+                                     option->palette.brush(QPalette::Text));
+        }
+    }
+};
 
 }  // namespace
 
@@ -121,7 +137,11 @@ void CSortListCtrl::UseDarkColours() {
     QPalette colours = palette();
     colours.setColor(QPalette::Base, Qt::black);
     colours.setColor(QPalette::Text, Qt::white);
+    // A selection dark enough for the green of the playing row to read on it.
+    colours.setColor(QPalette::Highlight, QColor(40, 64, 110));
+    colours.setColor(QPalette::HighlightedText, Qt::white);
     setPalette(colours);
+    setItemDelegate(new CPlayingRowDelegate(this));
 }
 
 void CSortListCtrl::MarkPlaying(int row) {
