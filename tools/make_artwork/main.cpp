@@ -19,11 +19,11 @@ namespace {
 // the resources hold them as they are.
 constexpr int kPngQuality = 80;
 
-
 bool Save(const QImage& image, const QString& path) {
     // PNGs carry no time stamp here, so the same sources give the same bytes.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG", kPngQuality) || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG", kPngQuality) ||
+        !file.commit()) {
         std::fprintf(stderr, "make_artwork: cannot write %s\n", qPrintable(path));
         return false;
     }

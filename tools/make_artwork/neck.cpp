@@ -2,8 +2,10 @@
 
 #include <QLinearGradient>
 #include <QPainterPath>
+#include <QPainterPathStroker>
 #include <QPolygonF>
 #include <QRadialGradient>
+#include <QTransform>
 #include <cmath>
 
 #include "guitar/tuning.h"
@@ -183,29 +185,6 @@ void PaintFretboard(QPainter& painter, Hand hand) {
     }
 }
 
-void PaintHeaderStrip(QPainter& painter, Hand hand) {
-    painter.fillRect(QRectF(0, 0, kNeckWidth, kHeaderRows * kHeaderRowHeight), kSide);
-    for (int r = 0; r < kHeaderRows; ++r) {
-        const double top = r * kHeaderRowHeight;
-        QLinearGradient band(0, top, 0, top + kHeaderRowHeight);
-        band.setColorAt(0.0, QColor(40, 26, 18));
-        band.setColorAt(1.0, QColor(22, 14, 10));
-        painter.fillRect(QRectF(0, top, kNeckWidth, kHeaderRowHeight), band);
-        painter.fillRect(QRectF(0, top + kHeaderRowHeight - 1.5, kNeckWidth, 1.5),
-                         QColor(176, 140, 74));
-        if (r >= kPredefinedTuningCount) {
-            continue;
-        }
-        const auto strings = CTuning::PredefinedStrings(r);
-        for (int s = 1; s <= kNeckStrings; ++s) {
-            const CNote& note = strings[static_cast<std::size_t>(s - 1)];
-            const QString name = QString::fromStdString(NoteName(note.note));
-            const QRectF box(Column(s, hand) - 13, top + 3, 26, kHeaderRowHeight - 7);
-            FillTextCentred(painter, box, name, ArtFont::SansBold, 13, QColor(240, 226, 190));
-        }
-    }
-}
-
 namespace {
 
 // A label: an ivory plate with the note name cut out in black, so that the black
@@ -334,4 +313,62 @@ void PaintIconOverlay(QPainter& painter, const QColor& colour) {
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(colour, 4.0));
     painter.drawEllipse(QRectF(2, 2, kIconWidth - 4, kIconHeight - 4));
+}
+
+namespace {
+
+// A note name for the header: the letter, and a drawn sign raised at its right.
+void FillNoteName(QPainter& painter, const QPointF& centre, const QString& name, double size,
+                  const QColor& colour) {
+    QPainterPath letter = TextPath(name.left(1), ArtFont::SansBold, size);
+    const Sign sign =
+        name.size() < 2 ? Sign::None : (name[1] == QLatin1Char('#') ? Sign::Sharp : Sign::Flat);
+    QPainterPath mark;
+    if (sign != Sign::None) {
+        // The label signs span about 13.5 pixels; here they reach from the letter's top to
+        // a little below its middle.
+        const QRectF cap = letter.boundingRect();
+        const double k = cap.height() * 0.95 / 13.5;
+        mark = QTransform::fromScale(k, k).map(SignPath(sign));
+        const QRectF at = mark.boundingRect();
+        mark.translate(cap.right() + size * 0.08 - at.left(), cap.top() - size * 0.06 - at.top());
+    }
+    // Thickened a little: scaled down, the signs' strokes would be hairlines.
+    QPainterPathStroker thicken;
+    thicken.setWidth(0.7);
+    thicken.setJoinStyle(Qt::RoundJoin);
+    QPainterPath whole = letter.united(mark.united(thicken.createStroke(mark)));
+    whole.translate(centre - whole.boundingRect().center());
+    painter.fillPath(whole.translated(0.6, 0.8), QColor(0, 0, 0, 150));
+    painter.fillPath(whole, colour);
+}
+
+}  // namespace
+
+void PaintHeaderStrip(QPainter& painter, Hand hand) {
+    const double height = kHeaderRows * kHeaderRowHeight;
+    painter.fillRect(QRectF(0, 0, kNeckWidth, height), kSide);
+    for (int r = 0; r < kHeaderRows; ++r) {
+        const double top = r * kHeaderRowHeight;
+        // A lacquered band: dark, with a soft gloss near its top and a gilt line below.
+        QLinearGradient band(0, top, 0, top + kHeaderRowHeight);
+        band.setColorAt(0.0, QColor(58, 38, 26));
+        band.setColorAt(0.18, QColor(44, 28, 19));
+        band.setColorAt(0.6, QColor(26, 16, 11));
+        band.setColorAt(1.0, QColor(18, 11, 8));
+        painter.fillRect(QRectF(0, top, kNeckWidth, kHeaderRowHeight), band);
+        QLinearGradient gilt(0, top + kHeaderRowHeight - 2, 0, top + kHeaderRowHeight);
+        gilt.setColorAt(0.0, QColor(232, 196, 120));
+        gilt.setColorAt(1.0, QColor(140, 104, 48));
+        painter.fillRect(QRectF(0, top + kHeaderRowHeight - 2, kNeckWidth, 2), gilt);
+        if (r >= kPredefinedTuningCount) {
+            continue;
+        }
+        const auto strings = CTuning::PredefinedStrings(r);
+        for (int s = 1; s <= kNeckStrings; ++s) {
+            const CNote& note = strings[static_cast<std::size_t>(s - 1)];
+            FillNoteName(painter, QPointF(Column(s, hand), top + (kHeaderRowHeight - 2) / 2.0),
+                         QString::fromStdString(NoteName(note.note)), 15, QColor(246, 234, 204));
+        }
+    }
 }
