@@ -229,10 +229,17 @@ void PaintSoundPack(QPainter& painter, bool loaded) {
 }
 
 void PaintBanner(QPainter& painter) {
-    QLinearGradient wood(0, 0, 240, 0);
-    wood.setColorAt(0, QColor(92, 52, 32));
-    wood.setColorAt(1, QColor(36, 20, 14));
-    painter.fillRect(QRectF(0, 0, 240, 50), wood);
+    PaintWoodGrain(painter, QRectF(0, 0, 240, 50),
+                   WoodTones{QColor(40, 21, 13), QColor(76, 42, 26), QColor(116, 66, 40)}, 161,
+                   true);
+    QLinearGradient shade(0, 0, 240, 0);
+    shade.setColorAt(0, QColor(0, 0, 0, 0));
+    shade.setColorAt(1, QColor(0, 0, 0, 120));
+    painter.fillRect(QRectF(0, 0, 240, 50), shade);
+    QLinearGradient gloss(0, 0, 0, 20);
+    gloss.setColorAt(0, QColor(255, 255, 255, 40));
+    gloss.setColorAt(1, QColor(255, 255, 255, 0));
+    painter.fillRect(QRectF(0, 0, 240, 20), gloss);
     Outlined(painter, Star(QPointF(25, 25), 16, 7), kGold, 1.2);
     FillTextCentred(painter, QRectF(48, 8, 186, 34), QStringLiteral("Favorites"),
                     ArtFont::SerifBold, 24, QColor(240, 222, 176));
@@ -261,37 +268,83 @@ void PaintTipPicture(QPainter& painter, int size) {
     bulb.setColorAt(0, QColor(255, 255, 230));
     bulb.setColorAt(0.6, QColor(255, 226, 90));
     bulb.setColorAt(1, QColor(230, 170, 30));
-    QPainterPath glass;
-    glass.addEllipse(QPointF(24, 19), 14, 14);
-    glass.addRect(QRectF(18, 28, 12, 8));
-    Outlined(painter, glass.simplified(), bulb, 1.5);
+    QPainterPath round;
+    round.addEllipse(QPointF(24, 19), 14, 14);
+    QPainterPath neck;
+    neck.addPolygon(
+        QPolygonF({QPointF(13.5, 24), QPointF(34.5, 24), QPointF(29.5, 36), QPointF(18.5, 36)}));
+    neck.closeSubpath();
+    Outlined(painter, round.united(neck), bulb, 1.5);
+    // The filament.
+    painter.setPen(QPen(QColor(200, 120, 20), 1.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPolyline(
+        QPolygonF({QPointF(20.5, 35), QPointF(20.5, 24), QPointF(22.5, 20), QPointF(24, 24),
+                   QPointF(25.5, 20), QPointF(27.5, 24), QPointF(27.5, 35)}));
     for (int i = 0; i < 3; ++i) {
-        painter.fillRect(QRectF(18, 36 + 3.2 * i, 12, 2.4), QColor(150, 150, 156));
+        QPainterPath thread;
+        thread.addRoundedRect(QRectF(18, 36 + 3.2 * i, 12, 2.8), 1.2, 1.2);
+        Outlined(painter, thread, QColor(170, 172, 178), 0.8);
     }
-    painter.fillRect(QRectF(21, 45.6, 6, 2), kOutline);
+    QPainterPath tip;
+    tip.addRoundedRect(QRectF(21, 45.4, 6, 2.2), 1, 1);
+    Outlined(painter, tip, kOutline, 0.6);
 }
 
 void PaintAppIcon(QPainter& painter, int size) {
     painter.scale(size / 64.0, size / 64.0);
+    // A rounded tile in deep lacquer holding a stretch of the program's neck: nut, frets,
+    // strings and a chord of ivory note plates.
     QPainterPath tile;
-    tile.addRoundedRect(QRectF(2, 2, 60, 60), 12, 12);
-    QLinearGradient wood(0, 0, 64, 64);
-    wood.setColorAt(0, QColor(120, 70, 40));
-    wood.setColorAt(1, QColor(46, 25, 16));
-    painter.setPen(QPen(QColor(30, 18, 12), 1.5));
-    painter.setBrush(wood);
-    painter.drawPath(tile);
+    tile.addRoundedRect(QRectF(2, 2, 60, 60), 13, 13);
+    QLinearGradient lacquer(0, 2, 0, 62);
+    lacquer.setColorAt(0.0, QColor(150, 40, 30));
+    lacquer.setColorAt(1.0, QColor(70, 14, 10));
+    painter.fillPath(tile, lacquer);
+    painter.save();
     painter.setClipPath(tile);
-    for (int i = 0; i < 4; ++i) {
-        painter.fillRect(QRectF(2, 14 + 12 * i, 60, 2), QColor(214, 216, 220));
+    const QRectF neck(15, 2, 34, 60);
+    PaintWoodGrain(painter, neck,
+                   WoodTones{QColor(40, 21, 13), QColor(78, 44, 28), QColor(120, 70, 42)}, 64);
+    painter.fillRect(QRectF(neck.left() - 1.5, 2, 1.5, 60), QColor(236, 226, 200));
+    painter.fillRect(QRectF(neck.right(), 2, 1.5, 60), QColor(236, 226, 200));
+    QLinearGradient bone(0, 9, 0, 14);
+    bone.setColorAt(0.0, QColor(255, 252, 240));
+    bone.setColorAt(1.0, QColor(184, 172, 146));
+    painter.fillRect(QRectF(neck.left(), 9, neck.width(), 5), bone);
+    for (double y : {27.0, 40.0, 53.0}) {
+        QLinearGradient wire(0, y - 1.2, 0, y + 1.2);
+        wire.setColorAt(0.0, QColor(90, 90, 94));
+        wire.setColorAt(0.4, QColor(255, 255, 255));
+        wire.setColorAt(1.0, QColor(80, 80, 84));
+        painter.fillRect(QRectF(neck.left(), y - 1.2, neck.width(), 2.4), wire);
     }
-    painter.fillRect(QRectF(2, 8, 60, 4), QColor(240, 232, 210));
     for (int s = 0; s < 6; ++s) {
-        painter.fillRect(QRectF(12 + 8 * s, 2, 2.6 - 0.3 * s, 60), QColor(236, 230, 214));
+        const double x = neck.left() + 4 + s * (neck.width() - 8) / 5.0;
+        const double w = 1.5 - 0.16 * s;
+        painter.fillRect(QRectF(x - w / 2 + 0.7, 2, w, 60), QColor(0, 0, 0, 100));
+        QLinearGradient metal(x - w / 2, 0, x + w / 2, 0);
+        metal.setColorAt(0.0, QColor(130, 130, 136));
+        metal.setColorAt(0.4, QColor(255, 255, 255));
+        metal.setColorAt(1.0, QColor(120, 120, 126));
+        painter.fillRect(QRectF(x - w / 2, 2, w, 60), metal);
     }
-    for (const QPointF& dot : {QPointF(28, 26), QPointF(40, 38), QPointF(20, 50)}) {
-        painter.setPen(QPen(QColor(30, 18, 12), 1.2));
-        painter.setBrush(QColor(250, 246, 232));
-        painter.drawEllipse(dot, 5, 5);
+    const double step = (neck.width() - 8) / 5.0;
+    for (const QPointF& plate :
+         {QPointF(neck.left() + 4 + step, 46.5), QPointF(neck.left() + 4 + 2 * step, 33.5),
+          QPointF(neck.left() + 4 + 4 * step, 20.5)}) {
+        QRadialGradient ivory(plate + QPointF(-1.5, -2), 7);
+        ivory.setColorAt(0.0, QColor(255, 253, 244));
+        ivory.setColorAt(1.0, QColor(214, 200, 166));
+        painter.setPen(QPen(QColor(40, 26, 14), 1.0));
+        painter.setBrush(ivory);
+        painter.drawEllipse(plate, 4.6, 5.6);
     }
+    painter.restore();
+    // A glassy rim.
+    painter.setPen(QPen(QColor(255, 255, 255, 60), 1.0));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRoundedRect(QRectF(2.5, 2.5, 59, 59), 12.5, 12.5);
+    painter.setPen(QPen(QColor(30, 6, 4), 1.2));
+    painter.drawPath(tile);
 }
