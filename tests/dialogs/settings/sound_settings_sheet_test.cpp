@@ -46,7 +46,7 @@ protected:
     CSoundSettingsSheet& Open(NotePlayer& player, CSoundEngine& soundEngine) {
         sheet.reset();  // the former sheet stores its pattern library first
         sheet =
-            std::make_unique<CSoundSettingsSheet>(settings, tuning, player, soundEngine, prompter);
+            std::make_unique<CSoundSettingsSheet>(settings, tuning, player, soundEngine, &prompter);
         sheet->show();
         return *sheet;
     }
