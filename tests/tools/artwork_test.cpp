@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <deque>
 #include <string>
 #include <utility>
@@ -233,6 +234,59 @@ TEST(Artwork, HeaderRowsNameEachStringAndTheLastRowIsBlank) {
         const QRect low((StringX(1) - 13) * scale, 0, 26 * scale, kHeaderRowHeight * scale);
         const QRect high((StringX(6) - 13) * scale, 0, 26 * scale, kHeaderRowHeight * scale);
         EXPECT_EQ(right.copy(low), right.copy(high));
+    }
+}
+
+// Metal pixels (strings, fret wire) are far brighter than the rosewood around them.
+bool IsMetal(QRgb pixel) {
+    return Brightness(pixel) > 140;
+}
+
+// How many pixels wide string s looks across the middle of fret 2 (no dot there).
+int StringWidth(const QImage& board, int s, int scale) {
+    const int y = (FretY(2) + kLabelHeight / 2) * scale;
+    int width = 0;
+    for (int x = (StringX(s) - 6) * scale; x < (StringX(s) + 7) * scale; ++x) {
+        width += IsMetal(board.pixel(x, y));
+    }
+    return width;
+}
+
+TEST(Artwork, FretboardsPutStringsWiresAndDotsWhereTheViewDrawsNotes) {
+    const int dotted[] = {3, 5, 7, 9, 15, 17, 19, 21};
+    for (int scale : kScales) {
+        for (int id : {kPictureFretboardRight, kPictureFretboardLeft}) {
+            SCOPED_TRACE(std::to_string(id) + " at " + std::to_string(scale) + "x");
+            const QImage board = Load(id, scale);
+            // Each string runs down the centre pixel of its column, the thick one on the
+            // player's bass side.
+            for (int s = 1; s <= kNeckStrings; ++s) {
+                EXPECT_TRUE(
+                    IsMetal(board.pixel(StringX(s) * scale + scale / 2, (FretY(2) + 16) * scale)))
+                    << s;
+            }
+            const int thick = id == kPictureFretboardRight ? 1 : kNeckStrings;
+            const int thin = kNeckStrings + 1 - thick;
+            EXPECT_GT(StringWidth(board, thick, scale), StringWidth(board, thin, scale));
+            // Between strings 1 and 2, fret wire shows only in the gaps between label rows.
+            const int x = (StringX(1) + 14) * scale;
+            for (int f = 1; f <= kNeckFrets; ++f) {
+                bool wire = false;
+                for (int y = FretY(f) * scale; y < FretY(f) * scale + kLabelHeight * scale; ++y) {
+                    EXPECT_FALSE(IsMetal(board.pixel(x, y))) << "fret " << f << " row " << y;
+                }
+                for (int y = (FretY(f) + kLabelHeight) * scale; y < (FretY(f) + 37) * scale; ++y) {
+                    wire = wire || IsMetal(board.pixel(x, y));
+                }
+                EXPECT_TRUE(wire) << "no wire below fret " << f;
+                // Pearl dots between strings 3 and 4 on the marked frets.
+                const QRgb middle =
+                    board.pixel((StringX(3) + 14) * scale + scale / 2, (FretY(f) + 16) * scale);
+                const bool dot =
+                    std::find(std::begin(dotted), std::end(dotted), f) != std::end(dotted);
+                EXPECT_EQ(IsMetal(middle), dot) << "fret " << f;
+            }
+        }
     }
 }
 

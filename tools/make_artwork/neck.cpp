@@ -18,7 +18,7 @@ namespace {
 // Where the wood of the fingerboard ends on either side; the strings and labels sit
 // well inside it, the fret numbers in the margin outside.
 constexpr double kBoardLeft = StringX(1) - 22;
-constexpr double kBoardRight = StringX(kNeckStrings) + 22;
+constexpr double kBoardRight = StringX(kNeckStrings) + 23;
 constexpr double kBoardWidth = kBoardRight - kBoardLeft;
 
 // A label of fret f is drawn from FretY(f), 33 high, and the next one starts 37 lower:
@@ -38,8 +38,14 @@ const WoodTones kRosewood{QColor(38, 20, 13), QColor(72, 40, 26), QColor(112, 64
 const QColor kSide(24, 15, 11);
 const QColor kNumber(226, 212, 178);
 
+// StringX is a pixel column; the string runs down the middle of that pixel, which is
+// also the middle of a label drawn 12 pixels to its left and 25 wide.
+constexpr double StringCentre(int s) {
+    return StringX(s) + 0.5;
+}
+
 double Column(int s, Hand hand) {
-    return hand == Hand::Right ? StringX(s) : StringX(kNeckStrings + 1 - s);
+    return hand == Hand::Right ? StringCentre(s) : StringCentre(kNeckStrings + 1 - s);
 }
 
 void PaintFretWire(QPainter& painter, double y) {
@@ -162,13 +168,13 @@ void PaintFretboard(QPainter& painter, Hand hand) {
     for (int f = 1; f <= kNeckFrets; ++f) {
         PaintFretWire(painter, WireY(f));
     }
-    const double middle = (StringX(3) + StringX(4)) / 2.0;
+    const double middle = (StringCentre(3) + StringCentre(4)) / 2.0;
     for (int f : {3, 5, 7, 9, 15, 17, 19, 21}) {
         PaintInlay(painter, QPointF(middle, FretMiddle(f)), 6.0);
     }
     for (int f : {12, 24}) {
-        PaintInlay(painter, QPointF((StringX(2) + StringX(3)) / 2.0, FretMiddle(f)), 6.0);
-        PaintInlay(painter, QPointF((StringX(4) + StringX(5)) / 2.0, FretMiddle(f)), 6.0);
+        PaintInlay(painter, QPointF((StringCentre(2) + StringCentre(3)) / 2.0, FretMiddle(f)), 6.0);
+        PaintInlay(painter, QPointF((StringCentre(4) + StringCentre(5)) / 2.0, FretMiddle(f)), 6.0);
     }
     for (int s = 1; s <= kNeckStrings; ++s) {
         PaintString(painter, Column(s, hand), 0, kNeckHeight, s);
