@@ -3,9 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <deque>
@@ -92,7 +94,9 @@ TEST(Artwork, EveryPictureIsThereAtEachScaleWithItsLogicalSizeScaled) {
     for (const char* name : sixteen) {
         all.push_back({name, 16, 16});
     }
+    QStringList names;
     for (const Expected& picture : all) {
+        names << QString::fromLatin1(picture.name);
         for (int scale : kScales) {
             const QImage image = Load(picture.name, scale);
             SCOPED_TRACE(std::string(picture.name) + " at " + std::to_string(scale) + "x");
@@ -100,6 +104,13 @@ TEST(Artwork, EveryPictureIsThereAtEachScaleWithItsLogicalSizeScaled) {
             EXPECT_EQ(image.width(), picture.width * scale);
             EXPECT_EQ(image.height(), picture.height * scale);
         }
+    }
+    // Nothing embedded that this list (and the generator's README) does not know of.
+    const QStringList embedded = QDir(QStringLiteral(":/pictures")).entryList(QDir::Files);
+    EXPECT_EQ(embedded.size(), names.size() * 3);
+    for (QString file : embedded) {
+        file.remove(QRegularExpression(QStringLiteral("(@[23]x)?\\.png$")));
+        EXPECT_TRUE(names.contains(file)) << file.toStdString();
     }
     EXPECT_EQ(kHeaderRows * kHeaderRowHeight, 784);
     EXPECT_EQ(HeaderRowOffset(27), (kHeaderRows - 1) * kHeaderRowHeight);
@@ -286,6 +297,23 @@ TEST(Artwork, FretboardsPutStringsWiresAndDotsWhereTheViewDrawsNotes) {
                     std::find(std::begin(dotted), std::end(dotted), f) != std::end(dotted);
                 EXPECT_EQ(IsMetal(middle), dot) << "fret " << f;
             }
+        }
+    }
+}
+
+TEST(Artwork, NeckPicturesAreOpaqueAndIconsSeeThroughAtTheirCorners) {
+    for (int scale : kScales) {
+        for (int id : std::initializer_list<int>{kPictureNeckLabels, kPictureFretboardRight,
+                                                 kPictureFretboardLeft, kPictureHeaderRight,
+                                                 kPictureHeaderLeft, kPictureOpenBar,
+                                                 kPictureMutedBar, 176, 198, 199, 200}) {
+            EXPECT_FALSE(QImage(PicturePath(QString::number(id), scale)).hasAlphaChannel()) << id;
+        }
+        for (const char* name : {"play", "stop", "157", "167", "191", "195", "196", "155"}) {
+            const QImage icon = Load(name, scale);
+            EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0) << name;
+            EXPECT_EQ(qAlpha(icon.pixel(icon.width() - 1, icon.height() - 1)), 0) << name;
+            EXPECT_EQ(qAlpha(icon.pixel(icon.width() / 2, icon.height() / 2 + scale)), 255) << name;
         }
     }
 }
