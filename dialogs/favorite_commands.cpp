@@ -10,9 +10,12 @@
 #include "util/prompter.h"
 
 int AddFavoriteCommand(QWidget* parent, CFavoritesList& favorites, Prompter& prompter,
-                       const CAddFavoriteRequest& request, bool& organize) {
-    organize = false;
+                       const CAddFavoriteRequest& request) {
+    bool organize = false;
     if (!CFavoriteAdd::HasRoom(favorites, request.mode, prompter, organize)) {
+        if (organize) {
+            OrganizeFavoritesCommand(parent, favorites, prompter, request.tuningKey);
+        }
         return -1;
     }
     CFavoriteDlgInput input;

@@ -4,9 +4,7 @@
 // Favorite dialog, storing the favorite) and Organize... (the dialog, then the list
 // renumbered however it ended). The opener rebuilds its favorites menu afterwards.
 //
-//   bool organize = false;
-//   int number = AddFavoriteCommand(window, favorites, prompter, request, organize);
-//   if (organize) OrganizeFavoritesCommand(window, favorites, prompter, tuningKey);
+//   AddFavoriteCommand(window, favorites, prompter, request);   // may organize instead
 //   rebuildFavoritesMenu();
 
 class CChord;
@@ -27,10 +25,10 @@ struct CAddFavoriteRequest {
 
 // The number of the new favorite (101..110); 0 when a favorite of the same name was
 // overwritten; -1 when nothing was stored (cancelled, the mode full, or no number left,
-// which the player is told). organize is set when the player asked to organize the
-// favorites of a full mode.
+// which the player is told). When the mode is full and the player asks to organize, the
+// Organize Favorites dialog runs on the request's tuning instead.
 int AddFavoriteCommand(QWidget* parent, CFavoritesList& favorites, Prompter& prompter,
-                       const CAddFavoriteRequest& request, bool& organize);
+                       const CAddFavoriteRequest& request);
 
 // Opens Organize Favorites on the tuning, then renumbers the list (OK or Cancel alike).
 // True when a favorite was deleted.

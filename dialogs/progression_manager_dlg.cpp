@@ -23,6 +23,7 @@
 #include "library/export_flow.h"
 #include "library/import_flow.h"
 #include "library/library_file.h"
+#include "library/pattern_edit.h"
 #include "library/progression_list.h"
 #include "settings/app_settings.h"
 #include "sound/progression_manager_player.h"
@@ -218,7 +219,7 @@ void CProgressionManagerDlg::ShowDetails() {
     };
     row("Description:", progression->description);
     row("# patterns:", std::to_string(progression->patterns.Count()));
-    row("BPM:", std::to_string(progression->BPM));
+    row("BPM:", std::to_string(ClampProgressionBpm(progression->BPM)));
     row("Created:", DateTimeText(static_cast<std::time_t>(progression->created), false));
     row("Modified:", DateTimeText(static_cast<std::time_t>(progression->modified), false));
     details->resizeColumnToContents(0);

@@ -122,14 +122,11 @@ TEST(FavoriteCommandsTest, AddedFavoritesAreNumberedAndAnEmptyNameIsRefused) {
         QTest::keyClicks(favorite.NameEdit(), "  Mystery ");
         ClickOk(dialog);
     });
-    bool organize = false;
-    EXPECT_EQ(AddFavoriteCommand(nullptr, list, prompter, {.mode = 1, .chord = &aMinor}, organize),
-              101);
+    EXPECT_EQ(AddFavoriteCommand(nullptr, list, prompter, {.mode = 1, .chord = &aMinor}), 101);
     EXPECT_EQ(Names(list, 1, 0), (std::vector<std::string>{"Mystery=101"}));
 
     script.Then([](CFramedDialog& dialog) { ClickOk(dialog); });
-    EXPECT_EQ(AddFavoriteCommand(nullptr, list, prompter, {.mode = 0, .chord = &aMinor}, organize),
-              101);
+    EXPECT_EQ(AddFavoriteCommand(nullptr, list, prompter, {.mode = 0, .chord = &aMinor}), 101);
     const CFavorite* stored = list.FindInCurrentTuning(101, 0);
     ASSERT_NE(stored, nullptr);
     EXPECT_EQ(stored->name, "A Minor");
@@ -146,33 +143,48 @@ TEST(FavoriteCommandsTest, AddedFavoritesAreNumberedAndAnEmptyNameIsRefused) {
         EXPECT_EQ(prompter.Last(), library_messages::kDuplicateFavorite);
         ClickOk(dialog);
     });
-    EXPECT_EQ(AddFavoriteCommand(nullptr, list, prompter, {.mode = 0, .chord = &aMinor}, organize),
-              0);
+    EXPECT_EQ(AddFavoriteCommand(nullptr, list, prompter, {.mode = 0, .chord = &aMinor}), 0);
     EXPECT_EQ(list.CountFavorites(0, 0), 1);
     EXPECT_EQ(list.FindInCurrentTuning(101, 0)->description, "second");
     EXPECT_TRUE(script.steps.empty());
 }
 
-TEST(FavoriteCommandsTest, AFullModeOffersToOrganizeAndACancelledAddStoresNothing) {
+TEST(FavoriteCommandsTest, AFullModeOffersToOrganizeAndNothingIsLostWithoutAWord) {
     CFavoritesList list;
     for (int i = 0; i < kMaxFavoritesPerMode; ++i) {
         AddNamed(list, 2, 0, "Scale " + std::to_string(i));
     }
     ScriptedPrompter prompter;
     ModalScript script;
-    bool organize = false;
-    prompter.answers = {PromptAnswer::Yes};
-    EXPECT_EQ(AddFavoriteCommand(nullptr, list, prompter, {.mode = 2}, organize), -1);
-    EXPECT_TRUE(organize);
+    // Yes to organizing: delete the second scale there and cancel; the list is renumbered.
+    prompter.answers = {PromptAnswer::Yes, PromptAnswer::Yes};
+    script.Then([](CFramedDialog& dialog) {
+        auto& organize = static_cast<COrganizeFavoritesDlg&>(dialog);
+        organize.Tree()->setCurrentItem(organize.FavoriteItem(2, 1));
+        organize.DeleteAction()->trigger();
+        ClickCancel(dialog);
+    });
+    EXPECT_EQ(AddFavoriteCommand(nullptr, list, prompter, {.mode = 2}), -1);
     EXPECT_TRUE(prompter.Saw("has been reached (10)"));
-    EXPECT_TRUE(script.opened.empty());
+    EXPECT_EQ(script.opened, (std::vector<QString>{"Favorites"}));
+    EXPECT_EQ(list.CountFavorites(2, 0), 9);
+    EXPECT_EQ(list.LastNumber(2), 109);
 
     script.Then([](CFramedDialog& dialog) { ClickCancel(dialog); });
-    EXPECT_EQ(
-        AddFavoriteCommand(nullptr, list, prompter, {.mode = 3, .startNote = kNoteE}, organize),
-        -1);
-    EXPECT_FALSE(organize);
+    EXPECT_EQ(AddFavoriteCommand(nullptr, list, prompter, {.mode = 3, .startNote = kNoteE}), -1);
     EXPECT_EQ(list.CountFavorites(3, 0), 0);
+
+    // A deletion nobody renumbered leaves the mode without a free number: said, not lost
+    // in silence.
+    list.RemoveFavorite(101, 2, 0);
+    list.RemoveFavorite(102, 2, 0);
+    list.AddFavorite(std::make_unique<CFavorite>(*list.favorites[0]));
+    script.Then([](CFramedDialog& dialog) {
+        static_cast<CFavoriteDlg&>(dialog).NameEdit()->setText("One more");
+        ClickOk(dialog);
+    });
+    EXPECT_EQ(AddFavoriteCommand(nullptr, list, prompter, {.mode = 2}), -1);
+    EXPECT_EQ(prompter.Last(), kNoFavoriteNumberLeft);
 }
 
 TEST(OrganizeFavoritesTest, DeletingRenumbersTheRestHoweverTheDialogEnds) {
