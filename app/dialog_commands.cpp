@@ -1,5 +1,10 @@
 #include "app/dialog_commands.h"
 
+#include "dialogs/favorite_commands.h"
+#include "dialogs/library_commands.h"
+#include "dialogs/library_context.h"
+#include "sound/sound_engine.h"
+
 // Each body opens its dialog once that dialog is part of the build; until then the command
 // does nothing and reports that nothing changed.
 
@@ -12,20 +17,51 @@ std::optional<CGuitarSettingsChoice> OpenGuitarSettings(QWidget*, const CDialogC
     return std::nullopt;
 }
 
-int OpenAddFavorite(QWidget*, const CDialogContext&, const CFavoriteRequest&) {
-    return -1;
+namespace {
+
+CLibraryContext LibraryContext(const CDialogContext& context) {
+    return {context.progressions, context.favorites, context.settings, context.engine,
+            context.prompter};
 }
 
-bool OpenOrganizeFavorites(QWidget*, const CDialogContext&, int) {
-    return false;
+}  // namespace
+
+int OpenAddFavorite(QWidget* parent, const CDialogContext& context,
+                    const CFavoriteRequest& request) {
+    CAddFavoriteRequest add;
+    add.mode = request.mode;
+    add.tuningKey = request.tuningKey;
+    add.chord = request.chord;
+    add.startNote = request.startNote;
+    add.scaleType = request.scaleType;
+    // A full mode may run Organize Favorites instead (and renumber): the caller rebuilds
+    // the favorites menu whatever this answers.
+    return AddFavoriteCommand(parent, context.favorites, context.prompter, add);
 }
 
-bool OpenAddToProgression(QWidget*, const CDialogContext&, const CAddToProgressionChoice&) {
-    return false;
+bool OpenOrganizeFavorites(QWidget* parent, const CDialogContext& context, int tuningKey) {
+    OrganizeFavoritesCommand(parent, context.favorites, context.prompter, tuningKey);
+    // The list is renumbered however the dialog ended, so the menu is rebuilt every time.
+    return true;
 }
 
-bool OpenProgressionManager(QWidget*, const CDialogContext&, int) {
-    return false;
+bool OpenAddToProgression(QWidget* parent, const CDialogContext& context,
+                          const CAddToProgressionChoice& choice) {
+    CAddToProgressionRequest request;
+    request.tuningKey = choice.tuningKey;
+    request.chord = choice.chord;
+    request.note = choice.note;
+    request.chordType = choice.chordType;
+    request.variation = choice.variation;
+    request.dynamic = choice.dynamic;
+    return AddToProgressionCommand(parent, LibraryContext(context), request);
 }
 
-void OpenTipOfTheDay(QWidget*, const CDialogContext&) {}
+bool OpenProgressionManager(QWidget* parent, const CDialogContext& context, int tuningKey) {
+    ProgressionManagerCommand(parent, LibraryContext(context), tuningKey);
+    return true;
+}
+
+void OpenTipOfTheDay(QWidget* parent, const CDialogContext& context) {
+    TipOfTheDayCommand(parent, context.settings);
+}
