@@ -3,18 +3,33 @@
 #include "dialogs/favorite_commands.h"
 #include "dialogs/library_commands.h"
 #include "dialogs/library_context.h"
+#include "dialogs/settings/guitar_settings_sheet.h"
+#include "dialogs/settings/sound_settings_sheet.h"
 #include "sound/sound_engine.h"
 
 // Each body opens its dialog once that dialog is part of the build; until then the command
 // does nothing and reports that nothing changed.
 
-bool OpenSoundSettings(QWidget*, const CDialogContext&, const CTuning&) {
-    return false;
+bool OpenSoundSettings(QWidget* parent, const CDialogContext& context, const CTuning& viewTuning) {
+    // The sheet goes before this returns, storing the pick pattern library, so the view
+    // applies the current pattern as the sheet left it.
+    CSoundSettingsSheet sheet(context.settings, viewTuning, context.engine, context.engine, nullptr,
+                              parent);
+    return sheet.exec() == QDialog::Accepted;
 }
 
-std::optional<CGuitarSettingsChoice> OpenGuitarSettings(QWidget*, const CDialogContext&,
-                                                        const CTuning&, int, int) {
-    return std::nullopt;
+std::optional<CGuitarSettingsChoice> OpenGuitarSettings(QWidget* parent,
+                                                        const CDialogContext& context,
+                                                        const CTuning& viewTuning,
+                                                        int mutedOverlayType, int openOverlayType) {
+    CGuitarSettingsSheet sheet(context.settings,
+                               GuitarSettingsValues{viewTuning, mutedOverlayType, openOverlayType},
+                               parent);
+    if (sheet.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    const GuitarSettingsValues values = sheet.Values();
+    return CGuitarSettingsChoice{values.tuning, values.mutedOverlayType, values.openOverlayType};
 }
 
 namespace {

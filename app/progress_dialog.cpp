@@ -16,11 +16,11 @@ CProgressSignals::CProgressSignals(Prompter& prompter, QObject* parent)
     : QObject(parent), prompter(prompter) {}
 
 void CProgressSignals::AddStatusLine(const std::string& text) {
-    emit StatusLine(QString::fromStdString(text));
+    Q_EMIT StatusLine(QString::fromStdString(text));
 }
 
 void CProgressSignals::SetProgress(int percent) {
-    emit Progress(percent);
+    Q_EMIT Progress(percent);
 }
 
 PromptAnswer CProgressSignals::Show(PromptKind kind, const std::string& title,

@@ -40,7 +40,7 @@ public:
     // Blocks the worker until the player has answered on the user-interface thread.
     PromptAnswer Show(PromptKind kind, const std::string& title, const std::string& text) override;
 
-signals:
+Q_SIGNALS:
     void StatusLine(const QString& text);
     void Progress(int percent);
 
@@ -68,7 +68,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-public slots:
+public Q_SLOTS:
     void reject() override;
 
 private:

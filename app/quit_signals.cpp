@@ -58,6 +58,6 @@ void CQuitSignals::OnPipeReadable() {
         last = byte;
     }
     if (last != 0) {
-        emit QuitRequested(last);
+        Q_EMIT QuitRequested(last);
     }
 }

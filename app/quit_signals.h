@@ -20,7 +20,7 @@ public:
     // Installs the handlers; false when the pipe cannot be made.
     bool Install();
 
-signals:
+Q_SIGNALS:
     void QuitRequested(int signalNumber);
 
 private:
