@@ -19,9 +19,9 @@ enum PictureId : int {
 };
 
 inline constexpr int kNeckWidth = 230;
-inline constexpr int kNeckHeight = 1000;  // the back buffer and the scroll range
+inline constexpr int kNeckHeight = 1000;   // the back buffer and the scroll range
 inline constexpr int kHeaderRowHeight = 28;
-inline constexpr int kHeaderRows = 28;  // 27 predefined tunings and a blank row
+inline constexpr int kHeaderRows = 28;      // 27 predefined tunings and a blank row
 inline constexpr int kHeaderBlankRowOffset = 756;
 
 inline constexpr int kNeckStrings = 6;
@@ -35,26 +35,19 @@ inline constexpr int kSpriteSheetWidth = 175;
 inline constexpr int kSpriteSheetHeight = 350;
 
 // Centre line of string s (1..6): 45, 73, ..., 185.
-constexpr int StringX(int s) {
-    return 17 + 28 * s;
-}
+constexpr int StringX(int s) { return 17 + 28 * s; }
 
 // Top of a note drawn on fret f: 37 at the nut, 39 + 37 f for frets 1..24.
-constexpr int FretY(int f) {
-    return f == 0 ? 37 : 39 + 37 * f;
-}
+constexpr int FretY(int f) { return f == 0 ? 37 : 39 + 37 * f; }
 
 // Where a label or an icon is drawn for string s.
-constexpr int LabelX(int s) {
-    return StringX(s) - 12;
-}
+constexpr int LabelX(int s) { return StringX(s) - 12; }
 inline constexpr int kIconY = 37;
 
 // Header strip row for a tuning type: 28 t for the predefined tunings 0..26, the blank
 // row for a custom tuning or anything else.
 constexpr int HeaderRowOffset(int tuningType) {
-    return tuningType >= 0 && tuningType <= 26 ? kHeaderRowHeight * tuningType
-                                               : kHeaderBlankRowOffset;
+    return tuningType >= 0 && tuningType <= 26 ? kHeaderRowHeight * tuningType : kHeaderBlankRowOffset;
 }
 
 struct SpriteCell {
@@ -65,10 +58,9 @@ struct SpriteCell {
 // Label cell of a spelled-note value 0..16 (C, C#, Db, ... B); other values get the
 // spare cell at (17, 0).
 constexpr SpriteCell LabelCell(int noteValue) {
-    constexpr SpriteCell cells[17] = {{25, 66},  {50, 66},  {0, 99},   {25, 99},  {50, 99},
-                                      {0, 132},  {25, 132}, {25, 165}, {50, 165}, {0, 198},
-                                      {25, 198}, {50, 198}, {0, 0},    {25, 0},   {50, 0},
-                                      {0, 33},   {25, 33}};
+    constexpr SpriteCell cells[17] = {{25, 66}, {50, 66}, {0, 99},   {25, 99},  {50, 99},  {0, 132},
+                                      {25, 132}, {25, 165}, {50, 165}, {0, 198},  {25, 198}, {50, 198},
+                                      {0, 0},    {25, 0},   {50, 0},   {0, 33},   {25, 33}};
     return noteValue >= 0 && noteValue < 17 ? cells[noteValue] : SpriteCell{17, 0};
 }
 
