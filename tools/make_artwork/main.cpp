@@ -30,6 +30,14 @@ bool Save(const QImage& image, const QString& path) {
     return true;
 }
 
+// The offscreen platform's complaint about a missing runtime folder says nothing about the
+// pictures; keep the build's output to what matters.
+void QuietHandler(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type != QtDebugMsg && !message.startsWith(QLatin1String("QStandardPaths:"))) {
+        std::fprintf(stderr, "make_artwork: %s\n", qPrintable(message));
+    }
+}
+
 QString ScaledName(const QString& name, int scale) {
     return scale == 1 ? name + ".png" : QStringLiteral("%1@%2x.png").arg(name).arg(scale);
 }
@@ -38,6 +46,7 @@ QString ScaledName(const QString& name, int scale) {
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(QuietHandler);
     QGuiApplication app(argc, argv);
     const bool times = argc == 3 && QByteArray(argv[2]) == "--times";
     if (argc != 2 && !times) {

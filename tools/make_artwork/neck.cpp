@@ -35,6 +35,7 @@ constexpr double FretMiddle(int f) {
 constexpr double kBoardEnd = WireY(kNeckFrets) + 20.0;
 
 const WoodTones kRosewood{QColor(38, 20, 13), QColor(72, 40, 26), QColor(112, 64, 38)};
+const WoodTones kEbony{QColor(10, 7, 6), QColor(22, 15, 11), QColor(38, 26, 19)};
 const QColor kSide(24, 15, 11);
 const QColor kNumber(226, 212, 178);
 
@@ -131,14 +132,21 @@ void PaintString(QPainter& painter, double x, double top, double bottom, int phy
 }  // namespace
 
 void PaintFretboard(QPainter& painter, Hand hand) {
-    painter.fillRect(QRectF(0, 0, kNeckWidth, kNeckHeight), kSide);
+    // The neck's sides, turning away into shadow towards the outer edges.
+    QLinearGradient sides(0, 0, kNeckWidth, 0);
+    sides.setColorAt(0.0, QColor(10, 6, 4));
+    sides.setColorAt(kBoardLeft / kNeckWidth, kSide);
+    sides.setColorAt(kBoardRight / kNeckWidth, kSide);
+    sides.setColorAt(1.0, QColor(10, 6, 4));
+    painter.fillRect(QRectF(0, 0, kNeckWidth, kNeckHeight), sides);
     // The head above the nut: a dark, glossy face; the fingerboard below it.
     const double nutTop = kNutBottom - kNutHeight;
-    QLinearGradient head(0, 0, 0, nutTop);
-    head.setColorAt(0.0, QColor(16, 10, 8));
-    head.setColorAt(0.7, QColor(34, 22, 16));
-    head.setColorAt(1.0, QColor(20, 12, 9));
-    painter.fillRect(QRectF(kBoardLeft, 0, kBoardWidth, nutTop), head);
+    PaintWoodGrain(painter, QRectF(kBoardLeft, 0, kBoardWidth, nutTop), kEbony, 144);
+    QLinearGradient gloss(0, 0, 0, nutTop);
+    gloss.setColorAt(0.0, QColor(0, 0, 0, 120));
+    gloss.setColorAt(0.55, QColor(255, 240, 220, 18));
+    gloss.setColorAt(1.0, QColor(0, 0, 0, 90));
+    painter.fillRect(QRectF(kBoardLeft, 0, kBoardWidth, nutTop), gloss);
     PaintWoodGrain(painter, QRectF(kBoardLeft, nutTop, kBoardWidth, kBoardEnd - nutTop), kRosewood,
                    143);
     // The body below the end of the fingerboard, in its shadow.
@@ -147,6 +155,10 @@ void PaintFretboard(QPainter& painter, Hand hand) {
     body.setColorAt(0.4, QColor(60, 30, 14));
     body.setColorAt(1.0, QColor(96, 50, 20));
     painter.fillRect(QRectF(0, kBoardEnd, kNeckWidth, kNeckHeight - kBoardEnd), body);
+    QLinearGradient cast(0, kBoardEnd, 0, kBoardEnd + 6);
+    cast.setColorAt(0.0, QColor(0, 0, 0, 200));
+    cast.setColorAt(1.0, QColor(0, 0, 0, 0));
+    painter.fillRect(QRectF(kBoardLeft - 3, kBoardEnd, kBoardWidth + 6, 6), cast);
     // Cream binding along both edges of the fingerboard.
     for (double x : {kBoardLeft - 1, kBoardRight - 1}) {
         QLinearGradient binding(x, 0, x + 2, 0);
@@ -168,6 +180,15 @@ void PaintFretboard(QPainter& painter, Hand hand) {
     for (int f = 1; f <= kNeckFrets; ++f) {
         PaintFretWire(painter, WireY(f));
     }
+    // The fingerboard is slightly rounded: lit across its crown, falling off to the edges.
+    QLinearGradient crown(kBoardLeft, 0, kBoardRight, 0);
+    crown.setColorAt(0.0, QColor(0, 0, 0, 90));
+    crown.setColorAt(0.12, QColor(0, 0, 0, 20));
+    crown.setColorAt(0.4, QColor(255, 236, 210, 14));
+    crown.setColorAt(0.6, QColor(255, 236, 210, 14));
+    crown.setColorAt(0.88, QColor(0, 0, 0, 20));
+    crown.setColorAt(1.0, QColor(0, 0, 0, 90));
+    painter.fillRect(QRectF(kBoardLeft, kNutBottom, kBoardWidth, kBoardEnd - kNutBottom), crown);
     const double middle = (StringCentre(3) + StringCentre(4)) / 2.0;
     for (int f : {3, 5, 7, 9, 15, 17, 19, 21}) {
         PaintInlay(painter, QPointF(middle, FretMiddle(f)), 6.0);
