@@ -36,6 +36,9 @@ QFont FontOf(ArtFont font) {
     QFont result(families[static_cast<std::size_t>(font)]);
     result.setPixelSize(kOutlinePixels);
     result.setHintingPreference(QFont::PreferNoHinting);
+    // Only the bundled face: a glyph borrowed from some other installed font would make
+    // the pictures differ between machines.
+    result.setStyleStrategy(QFont::StyleStrategy(QFont::NoFontMerging | QFont::PreferOutline));
     result.setKerning(true);
     result.setBold(font != ArtFont::Sans);
     return result;
