@@ -17,7 +17,6 @@
 //   view.Shutdown();                             // before the bar and the window go
 
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -161,9 +160,10 @@ private:
 
     void ChordLookup(NoteValue root, int chordType, int variation);
     void ResetChord();
-    void RebuildScales(NoteValue rootNote, int octave, int type);
-    void RebuildScalesFrom(const CNote& root, int type);
-    void RebuildForEvent(ScaleEvent event, NoteValue barNote, bool handednessChanged = false);
+    // Copies a chord from the library into `chord`, in the view's tuning and handedness.
+    void TakeChord(const CChord& source);
+    // Both scales rebuilt on the root the event gives, from the bar's note and type.
+    void RebuildForEvent(ScaleEvent event, bool handednessChanged = false);
     void DiscovererTap(int s, int fret, const CNote& n);
     void ApplyCurrentPattern(CTuning& target) const;
     void ToggleDynamic();
@@ -202,16 +202,7 @@ private:
     bool forceModeEntry = true;
     bool redrawNeeded = true;
 
-    // The last generation: what it was made for, so the same chord is not searched again
-    // and a different tuning or span always is.
-    struct GenerationKey {
-        NoteValue root = kNoteUnsupported;
-        int chordType = -1;
-        std::string tuning;  // the strings in stored order, so the handedness counts
-        int span = 0;
-        friend bool operator==(const GenerationKey&, const GenerationKey&) = default;
-    };
-    std::optional<GenerationKey> lastGeneration;
+    int showSymbolSeen = 0;
 
     std::unique_ptr<CPlaybackDisplay> playbackDisplay;
     CChordSequencer chordSequencer;

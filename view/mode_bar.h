@@ -77,8 +77,10 @@ public:
     // Progression mode.
     // Refills the progressions of the tuning (the first selected), then as for a chosen
     // progression.
-    void FillProgressions(int tuningType);
-    CProgression* CurrentProgression() const { return currentProgression; }
+    // With keepSelection the progression shown so far stays selected while it exists.
+    void FillProgressions(int tuningType, bool keepSelection = false);
+    // Looked up by id each time, so a progression deleted meanwhile is never used.
+    CProgression* CurrentProgression() const;
     int SelectedPatternId() const;
     int SelectedPatternRow() const;
     // ProgressionDisplay. SelectPatternAt's result: whether the row is now selected
@@ -106,5 +108,5 @@ private:
     CProgressionList& progressions;
     CFretquillView* view = nullptr;
     int barMode = 0;
-    CProgression* currentProgression = nullptr;
+    int currentProgressionId = -1;
 };
