@@ -14,7 +14,9 @@
 #include <string>
 
 class AudioLibrary;
+class CFretquillView;
 class CMainFrame;
+class CModeBar;
 class CPictureSet;
 class CPlaybackTimers;
 class CSoundEngine;
@@ -50,12 +52,12 @@ public:
     bool Shutdown();
 
     CMainFrame& Frame();
+    CFretquillView& View();
+    CModeBar& Bar();
     CPictureSet& Pictures();
     CPlaybackTimers& Timers();
     CSoundEngine& Engine();
     Prompter& Messages();
-    // Whether static chords are available after the start.
-    bool StaticChordsAvailable() const;
 
 private:
     struct Parts;

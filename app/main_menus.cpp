@@ -27,11 +27,6 @@ QIcon ToolIcon(const QString& name) {
 
 }  // namespace
 
-QString MenuText(const QString& name) {
-    QString text = name;
-    return text.replace('&', QStringLiteral("&&"));
-}
-
 void CMainMenus::Build(QMainWindow& window) {
     QMenuBar* bar = window.menuBar();
 
@@ -144,7 +139,7 @@ void CMainMenus::SetFavorites(const QList<Favorite>& items) {
     }
     favorites.clear();
     for (const Favorite& item : items) {
-        auto* action = new QAction(MenuText(item.name), favoritesMenu);
+        auto* action = new QAction(item.name, favoritesMenu);
         action->setData(item.id);
         action->setEnabled(item.enabled);
         favoritesMenu->insertAction(favoritesSeparator, action);

@@ -91,6 +91,3 @@ struct CMainMenus {
     // Shows or hides the Dynamic Chord Generation item and its separator.
     void ShowDynamicItem(bool shown);
 };
-
-// A name from a file as a menu text: '&' is doubled so it shows and is no mnemonic.
-QString MenuText(const QString& name);

@@ -118,6 +118,22 @@ void CModeBarWidget::ShowControls(int mode) {
     chordLabel->setVisible(mode == 1);
 }
 
-void CModeBarWidget::SetChordText(const QString& text) {
-    chordLabel->setText(text);
+void CModeBarWidget::SetChordText(const std::string& text) {
+    chordLabel->setText(QString::fromStdString(text));
+}
+
+ChoiceList& CModeBarWidget::NoteList() {
+    return *noteList;
+}
+ChoiceList& CModeBarWidget::VariationList() {
+    return *variationList;
+}
+ChoiceList& CModeBarWidget::TypeList() {
+    return *typeList;
+}
+ChoiceList& CModeBarWidget::ProgressionList() {
+    return *progressionList;
+}
+ChoiceList& CModeBarWidget::PatternList() {
+    return *patternList;
 }

@@ -10,11 +10,13 @@
 #include <functional>
 #include <memory>
 
+#include "view/mode_bar.h"
+
 class CComboChoiceList;
 class QComboBox;
 class QLabel;
 
-class CModeBarWidget : public QWidget {
+class CModeBarWidget : public QWidget, public CModeBarControls {
     Q_OBJECT
 
 public:
@@ -22,15 +24,15 @@ public:
     ~CModeBarWidget() override;
 
     // Shows the controls of program mode 0..4.
-    void ShowControls(int mode);
-    void SetChordText(const QString& text);
+    void ShowControls(int mode) override;
+    void SetChordText(const std::string& text) override;
 
-    // The lists as the view fills and reads them.
-    CComboChoiceList& NoteList() { return *noteList; }
-    CComboChoiceList& VariationList() { return *variationList; }
-    CComboChoiceList& TypeList() { return *typeList; }
-    CComboChoiceList& ProgressionList() { return *progressionList; }
-    CComboChoiceList& PatternList() { return *patternList; }
+    // The lists as the bar's model fills and reads them.
+    ChoiceList& NoteList() override;
+    ChoiceList& VariationList() override;
+    ChoiceList& TypeList() override;
+    ChoiceList& ProgressionList() override;
+    ChoiceList& PatternList() override;
 
     QComboBox* NoteCombo() const { return noteCombo; }
     QComboBox* VariationCombo() const { return variationCombo; }
