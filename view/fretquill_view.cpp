@@ -7,6 +7,7 @@
 #include "library/pattern.h"
 #include "library/progression_list.h"
 #include "music/chord_identification.h"
+#include "music/chord_type.h"
 #include "settings/app_settings.h"
 #include "sound/note_player.h"
 #include "sound/slot_timing.h"
@@ -30,7 +31,6 @@ int InRange(int value, int low, int high, int fallback) {
 bool IsScaleMode(ProgramMode mode) {
     return mode == ProgramMode::Scale || mode == ProgramMode::Mode;
 }
-
 
 // A name from a file as a menu text: '&' written twice shows as itself, not a mnemonic.
 std::string MenuItemText(const std::string& name) {
@@ -440,7 +440,10 @@ void CFretquillView::ChordLookup(NoteValue root, int chordType, int variation) {
     // The bar may hold no variation (a list refilled shorter): the first is shown, never
     // a variation 0 that no chord has.
     variation = std::clamp(variation, 1, kVoicingSlots);
-    if (GeneratesChords()) {
+    if (!IsSpelledNote(root) || chordType < 0 || chordType >= kChordTypeCount) {
+        // Nothing selected in the bar: open strings rather than a search for no chord.
+        ResetChord();
+    } else if (GeneratesChords()) {
         const int span = std::clamp(settings.chordMaxSpan, 3, 6);
         // Searched again whenever anything it depends on differs from the last search,
         // whoever ran that one.
@@ -529,13 +532,16 @@ void CFretquillView::PatternSelected(bool found) {
 }
 
 void CFretquillView::StopPlayback(bool reselect) {
+    // Only a progression that was playing goes back to its first row: Play itself stops
+    // first and must start from the row the player selected.
+    const bool wasPlaying = isPlaying;
     if (runningTimer != 0) {
         host.StopTimer(runningTimer);
         runningTimer = 0;
     }
     chordSequencer.Stop();
     scaleSequencer.Stop();
-    progressionSequencer.Stop(reselect && programMode == ProgramMode::Progression);
+    progressionSequencer.Stop(reselect && wasPlaying && programMode == ProgramMode::Progression);
     isPlaying = false;
 }
 

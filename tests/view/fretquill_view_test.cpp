@@ -492,3 +492,41 @@ TEST(FretquillView, TheDynamicToggleSwitchesBetweenSixAndFiftyVariations) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(FretquillView, AProgressionPlaysFromTheSelectedRowAndGoesBackToItWhenStopped) {
+    ViewRig rig;
+    CProgression* progression = rig.progressions.CreateProgression(0, "Three");
+    progression->BPM = 180;
+    for (NoteValue note : {kNoteG, kNoteA, kNoteB}) {
+        auto pattern = std::make_unique<CPattern>();
+        pattern->name = NoteName(note);
+        pattern->chord.SetStringNote(6, note, 5);
+        pattern->chord.SetPickPattern("6");
+        pattern->chord.strum = 0;
+        progression->patterns.AddPattern(std::move(pattern), true);
+    }
+    rig.settings.plotMode = 4;
+    CFretquillView& view = rig.Start();
+    ASSERT_TRUE(rig.bar->SelectPatternRow(1));
+    view.Command(Id(ViewCommand::Play));
+    EXPECT_EQ(rig.host.timers, (std::map<int, int>{{100, SlotMilliseconds(180)}}));
+    EXPECT_EQ(rig.player.Take(), std::vector<std::string>{"6:A5"});
+    view.TimerTick(100);
+    EXPECT_EQ(rig.controls.patterns.selected, 2) << "the bar follows the playing pattern";
+    EXPECT_EQ(view.Chord()->StringNote(6).Format(), "B5");
+    view.Command(Id(ViewCommand::Stop));
+    EXPECT_EQ(rig.controls.patterns.selected, 1) << "back to where it started";
+    EXPECT_EQ(view.Chord()->StringNote(6).Format(), "A5");
+    // Played to its end, it stops by itself.
+    view.Command(Id(ViewCommand::Play));
+    for (int i = 0; i < 5 && view.IsPlaying(); ++i) {
+        view.TimerTick(100);
+    }
+    EXPECT_FALSE(view.IsPlaying());
+    EXPECT_TRUE(rig.host.timers.empty());
+    EXPECT_EQ(rig.controls.patterns.selected, 1);
+}
+
+}  // namespace
