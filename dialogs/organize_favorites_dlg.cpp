@@ -13,6 +13,7 @@
 #include "dialogs/combo_choice_list.h"
 #include "dialogs/favorite_dlg.h"
 #include "dialogs/pictures.h"
+#include "dialogs/sort_list_ctrl.h"
 #include "library/favorites_list.h"
 #include "library/library_file.h"
 #include "library/library_messages.h"
@@ -74,6 +75,7 @@ COrganizeFavoritesDlg::COrganizeFavoritesDlg(CFavoritesList& list, Prompter& mes
     connect(tuningCombo, &QComboBox::currentIndexChanged, this, &COrganizeFavoritesDlg::FillTree);
     connect(tree, &QTreeWidget::itemSelectionChanged, this,
             &COrganizeFavoritesDlg::SelectionChanged);
+    MakeEnterActivate(tree);
     connect(tree, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
         if (item->parent() != nullptr) {
             EditFavorite();

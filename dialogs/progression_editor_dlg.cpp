@@ -102,6 +102,7 @@ CProgressionEditorDlg::CProgressionEditorDlg(const CLibraryContext& given, CProg
     FillPatterns();
     connect(patternList, &QTreeWidget::itemSelectionChanged, this,
             &CProgressionEditorDlg::UpdateToolBar);
+    MakeEnterActivate(patternList);
     connect(patternList, &QTreeWidget::itemActivated, this, &CProgressionEditorDlg::EditPattern);
     connect(&beatTimer, &QTimer::timeout, this, &CProgressionEditorDlg::BeatTick);
     connect(tempoSlider, &QSlider::valueChanged, this, &CProgressionEditorDlg::TempoChanged);

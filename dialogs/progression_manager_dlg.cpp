@@ -126,6 +126,7 @@ CProgressionManagerDlg::CProgressionManagerDlg(const CLibraryContext& given, int
     connect(tuningCombo, &QComboBox::currentIndexChanged, this,
             &CProgressionManagerDlg::TuningChanged);
     connect(list, &QTreeWidget::itemSelectionChanged, this, &CProgressionManagerDlg::UpdateToolBar);
+    MakeEnterActivate(list);
     connect(list, &QTreeWidget::itemActivated, this, &CProgressionManagerDlg::EditProgression);
     connect(&playTimer, &QTimer::timeout, this, &CProgressionManagerDlg::PlayTick);
     TuningChanged();

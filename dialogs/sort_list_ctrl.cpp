@@ -1,6 +1,7 @@
 #include "dialogs/sort_list_ctrl.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QStyledItemDelegate>
 #include <algorithm>
 
@@ -27,7 +28,31 @@ protected:
     }
 };
 
+class CEnterActivates : public QObject {
+public:
+    explicit CEnterActivates(QAbstractItemView* view) : QObject(view), view(view) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == view && event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if ((key == Qt::Key_Return || key == Qt::Key_Enter) && view->currentIndex().isValid()) {
+                emit view->activated(view->currentIndex());
+                return true;
+            }
+        }
+        return false;
+    }
+
+private:
+    QAbstractItemView* view;
+};
+
 }  // namespace
+
+void MakeEnterActivate(QAbstractItemView* view) {
+    view->installEventFilter(new CEnterActivates(view));
+}
 
 CSortListCtrl::CSortListCtrl(QWidget* parent) : QTreeWidget(parent) {
     setRootIsDecorated(false);

@@ -79,3 +79,7 @@ private:
 // Asks message 65045 with the row's first cell ("Are you sure you want to delete
 // '<name>'?"); Yes removes the row and answers true.
 bool DeleteRowAsking(CSortListCtrl& list, int row, Prompter& prompter);
+
+// Enter on a row of the view activates the row (as a double click does) and goes no
+// further: it does not also press the dialog's default button.
+void MakeEnterActivate(QAbstractItemView* view);

@@ -218,8 +218,11 @@ TEST_F(ProgressionEditorTest, EditPatternRewritesItsRowAndTemposStayInRange) {
         Click(pattern.StrumRadio());
         ClickOk(dialog);
     });
+    // Enter on a row edits it, and does not also close the editor.
     editor.PatternList()->SelectRow(2);
-    editor.Action("Edit")->trigger();
+    QTest::keyClick(editor.PatternList(), Qt::Key_Return);
+    EXPECT_TRUE(editor.isVisible());
+    EXPECT_TRUE(script.steps.empty());
     EXPECT_EQ(editor.PatternList()->CellText(2, 1), kStrumDisplayText);
     EXPECT_EQ(stored->patterns.patterns[2]->PatternText(), "3");
 }
