@@ -98,6 +98,13 @@ CModeBarWidget::CModeBarWidget(QWidget* parent)
     relay(progressionCombo, progressionChosen);
     relay(patternCombo, patternChosen);
     ShowControls(-1);
+    // Every mode's controls take the room of two rows of lists, so the neck above keeps
+    // its height when the mode changes.
+    const QMargins margins = grid->contentsMargins();
+    const int twoRows = 2 * noteCombo->sizeHint().height() + grid->verticalSpacing() +
+                        margins.top() + margins.bottom();
+    setFixedHeight(twoRows);
+    chordLabel->setMinimumHeight(twoRows - margins.top() - margins.bottom());
 }
 
 CModeBarWidget::~CModeBarWidget() = default;
