@@ -305,6 +305,14 @@ TEST_F(PatternDialogsTest, AddProgressionNamesCopiesAndItsRefusals) {
     dialog.NameEdit()->setText(" Elsewhere ");
     dialog.DescriptionEdit()->setText("a copy");
     Click(dialog.CopyRadio());
+    // The source gone meanwhile: said, and nothing made.
+    auto kept = CProgressionList::Clone(*source);
+    progressions.RemoveProgression(source->id);
+    ClickOk(dialog);
+    EXPECT_EQ(prompter.Last(), kCopySourceGone);
+    EXPECT_EQ(dialog.Created(), nullptr);
+    source = progressions.AddProgression(std::move(kept));
+    dialog.SourceCombo()->setItemData(0, source->id);
     ClickOk(dialog);
     ASSERT_EQ(dialog.result(), QDialog::Accepted);
     const CProgression* copy = dialog.Created();

@@ -214,7 +214,10 @@ TEST_F(ProgressionManagerTest, ExportThenImportWithANameClashAsksForANewName) {
         ClickCancel(rename);
     });
     importChoices = {File("Blues.fqp")};
+    manager.Play();
+    ASSERT_TRUE(manager.IsPlaying());
     manager.Import();
+    EXPECT_FALSE(manager.IsPlaying());
     EXPECT_EQ(progressions.CountInTuning(0), 2);
 
     script.Then([](CFramedDialog& rename) {
