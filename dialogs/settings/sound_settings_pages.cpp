@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -392,7 +393,8 @@ CSoundSettingsPage3::CSoundSettingsPage3(CAppSettings& appSettings, CSoundEngine
     layout->addWidget(packGroup, 3);
 
     chooseDirectory = [this] {
-        return QFileDialog::getExistingDirectory(this, QStringLiteral("Add Search Directory"));
+        return QFileDialog::getExistingDirectory(this, QStringLiteral("Add Search Directory"),
+                                                 QDir::homePath());
     };
     connect(unload, &QPushButton::clicked, this, &CSoundSettingsPage3::UnloadClicked);
     connect(add, &QPushButton::clicked, this, &CSoundSettingsPage3::AddClicked);
