@@ -736,11 +736,13 @@ void CFretquillView::GuitarSettingsClosed(const CTuning& newTuning, int newMuted
     if (bar != nullptr) {
         bar->FillVariations(GeneratesChords() ? kDynamicVariations : kStaticVariations);
     }
+    // The scale rebuild mirrors the start string itself.
+    if (handednessChanged && !IsScaleMode(programMode) && start.string >= 1 &&
+        start.string <= kStringCount) {
+        start.string = CTuning::MirrorString(start.string);
+    }
     switch (programMode) {
         case ProgramMode::ChordPlotter:
-            if (handednessChanged && start.IsValid()) {
-                start.string = CTuning::MirrorString(start.string);
-            }
             if (bar != nullptr) {
                 ChordLookup(bar->SelectedNote(), bar->SelectedType(), bar->SelectedVariation());
             }

@@ -380,6 +380,16 @@ TEST(FretquillView, ChordsAreSearchedAgainWhenTuningHandOrSpanChange) {
 }
 
 TEST(FretquillView, GuitarSettingsMirrorTheStartStringAndRedrawTheOtherHand) {
+    for (int mode : {0, 1, 3}) {
+        ViewRig rig;
+        rig.settings.plotMode = mode;
+        CFretquillView& view = rig.Start();
+        rig.TapAt(2, 5);
+        CTuning left;
+        left.SetLeftHanded();
+        view.GuitarSettingsClosed(left, 2, 2);
+        EXPECT_EQ(view.Start(), (StartPosition{5, 5})) << mode;
+    }
     ViewRig rig;
     rig.settings.plotMode = 2;
     CFretquillView& view = rig.Start();
@@ -388,6 +398,8 @@ TEST(FretquillView, GuitarSettingsMirrorTheStartStringAndRedrawTheOtherHand) {
     left.SetLeftHanded();
     view.GuitarSettingsClosed(left, 1, 0);
     EXPECT_EQ(view.Start(), (StartPosition{5, 5}));
+    EXPECT_EQ(view.DisplayScale().Notes().front().Format(), "D4")
+        << "the same note on the mirrored string";
     EXPECT_EQ(view.MutedOverlayType(), 1);
     EXPECT_EQ(rig.settings.openOverlayType, 0);
     RecordingCanvas canvas;
