@@ -6,7 +6,7 @@
 //
 //   CFretquillView view(host, prompter, settings, guitar, favorites, progressions, engine);
 //   CModeBar bar(barControls, settings, progressions);
-//   bar.Initialise(view.TuningType(), view.DynamicInEffect());
+//   bar.Initialise(view.TuningType(), view.GeneratesChords());
 //   view.AttachBar(bar);
 //   view.InitialUpdate();                        // makes the chord, enters the saved mode
 //   ...

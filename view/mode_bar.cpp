@@ -38,7 +38,7 @@ CModeBar::CModeBar(CModeBarControls& controls, CAppSettings& settings,
                    CProgressionList& progressions)
     : controls(controls), settings(settings), progressions(progressions) {}
 
-void CModeBar::Initialise(int tuningType, bool dynamicInEffect) {
+void CModeBar::Initialise(int tuningType, bool generatedChords) {
     ChoiceList& notes = controls.NoteList();
     const int selected = notes.Selected();
     notes.Clear();
@@ -47,10 +47,10 @@ void CModeBar::Initialise(int tuningType, bool dynamicInEffect) {
     }
     notes.Select(selected >= 0 && selected < notes.Count() ? selected : 0);
     controls.SetChordText("Chord Discoverer text will go here...");
-    ShowMode(std::clamp(settings.plotMode, 0, 4), false, tuningType, dynamicInEffect);
+    ShowMode(std::clamp(settings.plotMode, 0, 4), false, tuningType, generatedChords);
 }
 
-void CModeBar::ShowMode(int m, bool store, int tuningType, bool dynamicInEffect) {
+void CModeBar::ShowMode(int m, bool store, int tuningType, bool generatedChords) {
     if (store) {
         StoreSelections();
     }
@@ -67,7 +67,7 @@ void CModeBar::ShowMode(int m, bool store, int tuningType, bool dynamicInEffect)
     const int type = m == 0 ? settings.chordType : m == 2 ? settings.scaleType : settings.modeType;
     SelectType(type);
     SelectNote(settings.GetNote(m));
-    FillVariations(dynamicInEffect ? kDynamicVariations : kStaticVariations);
+    FillVariations(generatedChords ? kDynamicVariations : kStaticVariations);
     SelectVariation(settings.GetVariant(m));
 }
 

@@ -6,7 +6,7 @@
 // mode's note, type and variation are kept in the settings.
 //
 //   CModeBar bar(controls, settings, progressions);
-//   bar.Initialise(view.TuningType(), view.DynamicInEffect());   // shows the saved mode
+//   bar.Initialise(view.TuningType(), view.GeneratesChords());   // shows the saved mode
 //   view.AttachBar(bar);
 //   ...
 //   noteCombo "activated" -> bar.NoteChosen();                    // the player's choices only
@@ -45,13 +45,14 @@ public:
     CModeBar(CModeBarControls& controls, CAppSettings& settings, CProgressionList& progressions);
 
     // Fills the note list and shows the settings' PlotMode without storing anything.
-    void Initialise(int tuningType, bool dynamicInEffect);
+    // generatedChords: chords are generated (50 variations listed), else looked up (6).
+    void Initialise(int tuningType, bool generatedChords);
     // The view the bar reports to. Until the view has made its chord (its initial
     // update), the player's choices change the lists but reach no view.
     void SetView(CFretquillView* view) { this->view = view; }
 
     // Stores the shown mode's selections when asked, then shows mode m with its own.
-    void ShowMode(int m, bool store, int tuningType, bool dynamicInEffect);
+    void ShowMode(int m, bool store, int tuningType, bool generatedChords);
     void StoreSelections();
     int Mode() const { return barMode; }
 
