@@ -100,6 +100,8 @@ CProgressionEditorDlg::CProgressionEditorDlg(const CLibraryContext& given, CProg
     copy->BPM = ClampProgressionBpm(copy->BPM);
     player = std::make_unique<CProgressionEditorPlayer>(context.player, *copy);
     FillPatterns();
+    // Play and the row commands are at hand from the start.
+    patternList->SelectRow(0);
     connect(patternList, &QTreeWidget::itemSelectionChanged, this,
             &CProgressionEditorDlg::UpdateToolBar);
     MakeEnterActivate(patternList);

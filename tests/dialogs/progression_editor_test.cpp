@@ -115,6 +115,8 @@ TEST_F(ProgressionEditorTest, PlaysFromTheChosenRowOneSlotPerBeatWithTheRowMarke
     editor.show();
     EXPECT_EQ(editor.TempoLabel()->text(), "BPM: 120");
     EXPECT_EQ(editor.BeatPeriodMs(), 250);
+    EXPECT_EQ(editor.PatternList()->SelectedRow(), 0);
+    editor.PatternList()->clearSelection();
     EXPECT_FALSE(Enabled(editor, "Play"));
     editor.PatternList()->SelectRow(2);
     ASSERT_TRUE(Enabled(editor, "Play"));
