@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QSessionManager>
 #include <QThread>
+#include <algorithm>
 #include <cstdint>
 
 #include "app/about_dialog.h"
@@ -388,6 +389,14 @@ bool CFretquillApp::Start() {
 
     p.MenuChanged();
     frame.UpdateCommands();
+    // Frets 0 to 12 when the screen has the room (a window is otherwise opened at two
+    // thirds of the screen at most).
+    int height = frame.sizeHint().height();
+    if (const QScreen* screen = frame.screen()) {
+        // Leaves room for the window's title bar.
+        height = std::min(height, screen->availableGeometry().height() - 40);
+    }
+    frame.resize(frame.width(), height);
     frame.show();
     neck.setFocus();
     return true;

@@ -7,8 +7,8 @@ namespace {
 
 QFont PanelFont() {
     QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(12);
-    font.setBold(true);
+    // About six pixels a character, so that a line of 32 fits the panel's 196.
+    font.setPixelSize(11);
     return font;
 }
 

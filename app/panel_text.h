@@ -1,6 +1,6 @@
 #pragma once
 
-// The black text panel of the splash and the About panel: white bold lines, 14 pixels
+// The black text panel of the splash and the About panel: white lines, 14 pixels
 // apart, clipped to the panel of the backdrop picture. Logical pixels.
 
 #include <QRect>
@@ -29,5 +29,5 @@ void DrawPanelText(QPainter& painter, const QStringList& lines, int offset, bool
 int ScrollingTextHeight(const QStringList& lines);
 
 // The credit line and the maker's address of the splash and the About panel.
-inline constexpr const char* kCreditLine = "Chords, scales and sounds for the guitar.";
+inline constexpr const char* kCreditLine = "Guitar chords, scales and sounds";
 inline constexpr const char* kMakerAddress = "https://quorvane.example/fretquill";
