@@ -389,15 +389,16 @@ bool CFretquillApp::Start() {
 
     p.MenuChanged();
     frame.UpdateCommands();
-    // Frets 0 to 12 when the screen has the room (a window is otherwise opened at two
-    // thirds of the screen at most).
-    int height = frame.sizeHint().height();
+    frame.show();
+    // Frets 0 to 12 when the screen has the room (a window otherwise opens at two thirds of
+    // the screen at most): the frame around the neck as laid out, plus the neck's own
+    // height.
+    int height = frame.height() - neck.height() + neck.sizeHint().height();
     if (const QScreen* screen = frame.screen()) {
         // Leaves room for the window's title bar.
         height = std::min(height, screen->availableGeometry().height() - 40);
     }
     frame.resize(frame.width(), height);
-    frame.show();
     neck.setFocus();
     return true;
 }
