@@ -3,9 +3,11 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QMenuBar>
 #include <QScreen>
 #include <QSessionManager>
 #include <QThread>
+#include <QToolBar>
 #include <algorithm>
 #include <cstdint>
 
@@ -389,16 +391,18 @@ bool CFretquillApp::Start() {
 
     p.MenuChanged();
     frame.UpdateCommands();
-    frame.show();
-    // Frets 0 to 12 when the screen has the room (a window otherwise opens at two thirds of
-    // the screen at most): the frame around the neck as laid out, plus the neck's own
-    // height.
-    int height = frame.height() - neck.height() + neck.sizeHint().height();
+    // Frets 0 to 12 when the screen has the room: the neck asks for them while the window
+    // takes its first size, then may shrink to frets 0 to 3 again.
+    int wanted = neck.sizeHint().height();
     if (const QScreen* screen = frame.screen()) {
-        // Leaves room for the window's title bar.
-        height = std::min(height, screen->availableGeometry().height() - 40);
+        // Leaves room for the title bar, the menus and the bars.
+        wanted = std::min(wanted, screen->availableGeometry().height() - 200);
     }
-    frame.resize(frame.width(), height);
+    const int shortest = neck.minimumHeight();
+    neck.setMinimumHeight(std::max(wanted, shortest));
+    frame.adjustSize();
+    neck.setMinimumHeight(shortest);
+    frame.show();
     neck.setFocus();
     return true;
 }
