@@ -34,8 +34,9 @@ CNeckWidget::CNeckWidget(CPictureSet& pictures, QWidget* parent)
     connect(scrollBar, &QScrollBar::valueChanged, this, [this] { update(); });
 }
 
+// Frets 0 to 12, down to the bottom of fret 12's labels.
 QSize CNeckWidget::sizeHint() const {
-    return {kNeckWidth * zoom, FretY(12) * zoom};
+    return {kNeckWidth * zoom, (FretY(12) + kLabelHeight) * zoom};
 }
 
 int CNeckWidget::ScrollPosition() const {
