@@ -1,5 +1,8 @@
 #include "library/export_flow.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "library/exchange_file.h"
 #include "library/library_file.h"
 #include "library/library_messages.h"
@@ -27,7 +30,9 @@ CExportFlow::Check CExportFlow::CheckDestination(const std::string& folder, cons
         dir += '/';
     }
     const std::string path = dir + trimmed + kExchangeExtension;
-    if (CanOpenFile(path)) {
+    // Any file already there is asked about, also one that cannot be read.
+    std::error_code error;
+    if (std::filesystem::exists(std::filesystem::symlink_status(path, error))) {
         const PromptAnswer answer =
             prompter.Show(PromptKind::YesNo, kLibraryMessageTitle,
                           FormatMessage(msg::kExportOverwrite, {trimmed, dir}));

@@ -67,7 +67,21 @@ std::string JoinSearchDirectories(const std::vector<std::string>& directories) {
         if (i > 0) {
             joined += ';';
         }
-        joined += directories[i];
+        const std::string& directory = directories[i];
+        // Folder names may hold ';' or '"'; quoted (quotes doubled inside), such a
+        // directory splits back whole. An empty one is quoted so it is not lost either.
+        if (!directory.empty() && directory.find_first_of(";\"") == std::string::npos) {
+            joined += directory;
+            continue;
+        }
+        joined += '"';
+        for (const char c : directory) {
+            joined += c;
+            if (c == '"') {
+                joined += '"';
+            }
+        }
+        joined += '"';
     }
     return joined;
 }

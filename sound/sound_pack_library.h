@@ -41,7 +41,8 @@ struct SoundPackRow {
 // SPKDirs split as the page reads it: runs of ';' count as one, double quotes group text,
 // a leading ';' gives an empty first directory.
 std::vector<std::string> SplitSearchDirectories(std::string_view spkDirs);
-// The directories joined by ';', with no separator before the first.
+// The directories joined by ';', with no separator before the first. A directory holding
+// ';' or '"', or an empty one, is written in quotes, so the split gives it back exactly.
 std::string JoinSearchDirectories(const std::vector<std::string>& directories);
 
 // The discovery alone: every pack of the directories, in the order found.

@@ -40,11 +40,13 @@ std::vector<std::string> SplitList(std::string_view text, char separator, char q
         const char c = text[i];
         if (quoted) {
             if (c == quote) {
+                // Two quotes in a row are one literal quote and the stretch goes on.
                 if (i + 1 < text.size() && text[i + 1] == quote) {
                     current += quote;
                     ++i;
+                } else {
+                    quoted = false;
                 }
-                quoted = false;
             } else {
                 current += c;
             }

@@ -78,6 +78,25 @@ TEST(SearchDirectoriesTest, SplitAndJoin) {
     EXPECT_EQ(JoinSearchDirectories({}), "");
 }
 
+TEST(SearchDirectoriesTest, AnyDirectoryNameSplitsBackExactly) {
+    struct Case {
+        Texts directories;
+        std::string stored;
+    };
+    const std::vector<Case> cases = {
+        {{"/my;packs", "/b"}, "\"/my;packs\";/b"},
+        {{"/say \"hi\"/", "/c"}, "\"/say \"\"hi\"\"/\";/c"},
+        {{"/x\";y", "/\"\""}, "\"/x\"\";y\";\"/\"\"\"\"\""},
+        {{"", "/a"}, "\"\";/a"},
+        {{"/a", "", "/b"}, "/a;\"\";/b"},
+        {{"/plain dir/", "/b"}, "/plain dir/;/b"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(JoinSearchDirectories(c.directories), c.stored);
+        EXPECT_EQ(SplitSearchDirectories(c.stored), c.directories) << c.stored;
+    }
+}
+
 TEST_F(SoundPackLibraryTest, DiscoveryFindsPacksOncePerDirectory) {
     MakeFile("one/b.spk", 2048);
     MakeFile("one/a.SPK", 1024);

@@ -30,6 +30,9 @@ TEST(TextHelpersTest, SplitList) {
         {"\"\",b", ',', true, {"", "b"}},
         {"E3,A3,D4,G4,B4,E5", ',', true, {"E3", "A3", "D4", "G4", "B4", "E5"}},
         {"\"unterminated,still one", ',', true, {"unterminated,still one"}},
+        // A literal quote inside a quoted stretch does not end it.
+        {"\"a\"\";b\";c", ';', true, {"a\";b", "c"}},
+        {"\"\"\"\";x", ';', true, {"\"", "x"}},
     };
     for (const SplitCase& c : cases) {
         EXPECT_EQ(SplitList(c.text, c.separator, '"', c.collapse), c.parts) << c.text;
