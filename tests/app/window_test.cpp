@@ -46,13 +46,13 @@ public:
 
     bool StartOutput(int, int, int) override {
         ++starts;
-        error = starts <= failingStarts ? 3 : 0;
-        return error == 0;
+        error = starts <= failingStarts ? AudioError::BadOutputSettings : AudioError::None;
+        return error == AudioError::None;
     }
     void CloseOutput() override {}
     int LoadSong(const std::string& path) override {
-        error = std::filesystem::exists(path) ? 0 : 7;
-        return error == 0 ? 1 : 0;
+        error = std::filesystem::exists(path) ? AudioError::None : AudioError::NotAModule;
+        return error == AudioError::None ? 1 : 0;
     }
     bool FreeSong(int) override { return true; }
     bool HasSample(int, int) const override { return true; }
@@ -68,11 +68,11 @@ public:
         sounding.erase(voice);
     }
     bool IsPlaying(int voice) const override { return sounding.count(voice) != 0; }
-    int LastError() const override { return error; }
+    AudioError LastError() const override { return error; }
     std::string ErrorText(int code) const override { return "audio error " + std::to_string(code); }
 
 private:
-    int error = 0;
+    AudioError error = AudioError::None;
     int nextVoice = 0;
     std::set<int> sounding;
 };
