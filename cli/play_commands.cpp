@@ -219,8 +219,8 @@ CChord ChooseChord(const CTuning& tuning, NoteValue root, int type, std::string 
     if (source == "dynamic") {
         CGuitar& guitar = CGuitar::Instance();
         guitar.GenerateVoicings(tuning, root, type, span);
-        if (v < 1 || v > guitar.found) {
-            throw UsageError(ChordTitle(root, type) + " has " + std::to_string(guitar.found) +
+        if (v < 1 || v > guitar.Voicings().Found()) {
+            throw UsageError(ChordTitle(root, type) + " has " + std::to_string(guitar.Voicings().Found()) +
                              " fingerings within a span of " + std::to_string(span) + " frets");
         }
         guitar.BuildVariation(v, chord);

@@ -341,8 +341,8 @@ TEST_F(ChordDatabaseTest, MissingOrBrokenFiles) {
     }
 }
 
-// The program's guitar object: the cache is written at exit after a good load and never
-// after a failed one.
+// The program's guitar object: the cache is written at shutdown (SaveChordCache) after a
+// good load and never after a failed one.
 class GuitarChordDatabaseTest : public ChordDatabaseTest {
 protected:
     void SetUp() override { setenv("FRETQUILL_APPDIR", dir.Path().c_str(), 1); }
@@ -360,6 +360,7 @@ TEST_F(GuitarChordDatabaseTest, ExitWritesTheCacheTheNextStartReadsIt) {
         EXPECT_EQ(guitar.staticChords, 1);
         EXPECT_EQ(guitar.loadError, "");
         EXPECT_FALSE(fs::exists(cache));
+        EXPECT_TRUE(guitar.SaveChordCache());
     }
     ASSERT_TRUE(fs::exists(cache));
     {
@@ -369,6 +370,7 @@ TEST_F(GuitarChordDatabaseTest, ExitWritesTheCacheTheNextStartReadsIt) {
         EXPECT_TRUE(guitar.LoadStaticChords(crc, progress, prompter));
         EXPECT_EQ(progress.lines.back(), "Cache loaded, starting...");
         EXPECT_EQ(Contents(guitar.chordList), kFixtureChords);
+        EXPECT_TRUE(guitar.SaveChordCache());
     }
     // An edit makes the cache stale; it is gone at once, so a failed write at exit cannot
     // leave it to be trusted under the new CRC.
@@ -380,6 +382,7 @@ TEST_F(GuitarChordDatabaseTest, ExitWritesTheCacheTheNextStartReadsIt) {
         EXPECT_TRUE(guitar.LoadStaticChords(crc, progress, prompter));
         EXPECT_EQ(progress.lines[1], "Change detected, reloading...");
         EXPECT_FALSE(fs::exists(cache));
+        EXPECT_TRUE(guitar.SaveChordCache());
     }
     ASSERT_TRUE(fs::exists(cache));
     // The cache alone: loaded, and written back whole at exit.
@@ -390,6 +393,7 @@ TEST_F(GuitarChordDatabaseTest, ExitWritesTheCacheTheNextStartReadsIt) {
         RecordingPrompter prompter;
         EXPECT_TRUE(guitar.LoadStaticChords(crc, progress, prompter));
         EXPECT_EQ(guitar.chordList.Count(), 4);
+        EXPECT_TRUE(guitar.SaveChordCache());
     }
     CChordList back;
     ASSERT_TRUE(LoadObjectFile(cache, back));
