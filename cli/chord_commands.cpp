@@ -165,15 +165,23 @@ void AddChordCommand(CLI::App& app) {
             if (span->count() > 0) {
                 throw UsageError("--span applies to --source dynamic only");
             }
-            std::vector<Variation> stored;
-            listing.tuning = tuning;
-            listing.root = root;
-            listing.type = type;
-            listing.source = "static";
-            for (const StaticVariation& v : StaticChordVariations(tuning, root, type)) {
-                listing.variations.push_back({v.number, v.frets, v.notes, std::nullopt});
+            const std::vector<StaticVariation> stored = StaticChordVariations(tuning, root, type);
+            if (stored.empty()) {
+                // A chord the database lacks is shown generated, as the program shows it.
+                ReportError("warning: the chord database has no " + ChordTitle(root, type) +
+                                "; these are its generated fingerings",
+                            kExitOk);
+                listing = GenerateListing(tuning, root, type, options->span);
+            } else {
+                listing.tuning = tuning;
+                listing.root = root;
+                listing.type = type;
+                listing.source = "static";
+                for (const StaticVariation& v : stored) {
+                    listing.variations.push_back({v.number, v.frets, v.notes, std::nullopt});
+                }
+                listing.found = static_cast<int>(listing.variations.size());
             }
-            listing.found = static_cast<int>(listing.variations.size());
         } else {
             throw UsageError("unknown source '" + source + "'; use dynamic or static");
         }

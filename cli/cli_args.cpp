@@ -9,6 +9,7 @@
 
 #include "music/chord_type.h"
 #include "music/scale.h"
+#include "util/unicode_text.h"
 
 namespace {
 
@@ -307,6 +308,7 @@ std::string JoinNames(const std::vector<std::string>& names) {
 int ReportError(std::string_view message, int status) {
     std::string line(message);
     std::replace(line.begin(), line.end(), '\n', ' ');
-    std::cerr << "fretquill-cli: " << line << std::endl;
+    // Messages quote arguments and the text of files: nothing in them drives the terminal.
+    std::cerr << "fretquill-cli: " << EscapedText(line) << std::endl;
     return status;
 }

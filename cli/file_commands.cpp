@@ -16,6 +16,7 @@
 #include "cli/cli_args.h"
 #include "cli/commands.h"
 #include "cli/library_json.h"
+#include "guitar/stored_ranges.h"
 #include "library/library_file.h"
 #include "util/byte_stream.h"
 #include "util/object_archive.h"
@@ -103,6 +104,13 @@ void AddDumpCommand(CLI::App& app) {
                                  std::string(KindName(*kind)) + ": " + loaded.Describe());
             }
         }
+        // The dump shows what is stored; values the program would repair on loading are
+        // named beside it.
+        for (const RangeFault& fault : FileRangeFaults(*kind, *root)) {
+            ReportError("warning: " + options->file + ": " + DescribeFault(fault) +
+                            " is outside the range the program uses",
+                        kExitOk);
+        }
         std::cout << FileToJson(*kind, *root).dump(
                          2, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
                   << '\n';
@@ -160,6 +168,12 @@ void AddWriteCommand(CLI::App& app) {
         if (!loaded) {
             throw UsageError("the document would make a file the program cannot read: " +
                              loaded.Describe());
+        }
+        // A file the player marked read-only is not replaced behind their back (root could,
+        // so the mode decides, not the permission check).
+        if (IsReadOnlyFile(options->out)) {
+            throw std::runtime_error("cannot write " + options->out +
+                                     ": it is read-only; make it writable first to replace it");
         }
         const FileResult saved = WriteBytesSafely(options->out, bytes);
         if (!saved) {

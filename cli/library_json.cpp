@@ -12,6 +12,7 @@
 #include "guitar/chord_list.h"
 #include "library/favorites_list.h"
 #include "library/progression_list.h"
+#include "library/stored_ranges.h"
 
 namespace {
 
@@ -90,6 +91,9 @@ public:
                   std::to_string(high) + ")");
         }
         return number;
+    }
+    int InRange(StoredRange range) const {
+        return static_cast<int>(Integer(range.low, range.high));
     }
     int Int32() const {
         return static_cast<int>(
@@ -237,14 +241,14 @@ void ChordFromJson(const Field& field, CChord& chord) {
         chord.strings[i] = NoteFromText(strings.Element(i));
     }
     chord.tuningType = field.Member("tuningType").Int32();
-    chord.loopPattern = field.Member("loopPattern").Int32();
-    chord.strum = field.Member("strum").Int32();
+    chord.loopPattern = field.Member("loopPattern").InRange(kStoredFlags);
+    chord.strum = field.Member("strum").InRange(kStoredFlags);
     chord.pickPattern = field.Member("pickPattern").Text();
-    chord.rightHanded = field.Member("rightHanded").Int32();
-    chord.root = field.Member("root").Int32();
-    chord.variation = field.Member("variation").Int32();
-    chord.chordType = field.Member("chordType").Int32();
-    chord.dynamic = field.Member("dynamic").Int32();
+    chord.rightHanded = field.Member("rightHanded").InRange(kStoredFlags);
+    chord.root = field.Member("root").InRange(kStoredRoots);
+    chord.variation = field.Member("variation").InRange(kStoredVariations);
+    chord.chordType = field.Member("chordType").InRange(kStoredChordTypes);
+    chord.dynamic = field.Member("dynamic").InRange(kStoredFlags);
 }
 
 std::unique_ptr<CPattern> PatternFromJson(const Field& field) {
@@ -254,8 +258,8 @@ std::unique_ptr<CPattern> PatternFromJson(const Field& field) {
     pattern->id = field.Member("id").Int32();
     pattern->name = field.Member("name").Text();
     pattern->reservedText = field.Member("reservedText").Text();
-    pattern->NumTimesToPlay = field.Member("NumTimesToPlay").Int32();
-    pattern->letRing = field.Member("letRing").Int32();
+    pattern->NumTimesToPlay = field.Member("NumTimesToPlay").InRange(kStoredTimesToPlay);
+    pattern->letRing = field.Member("letRing").InRange(kStoredFlags);
     ChordFromJson(field.Member("chord"), pattern->chord);
     return pattern;
 }
@@ -272,7 +276,7 @@ void ProgressionFromJson(const Field& field, CProgression& progression) {
     progression.tuningKey = field.Member("tuningKey").Int32();
     progression.created = field.Member("created").Integer(kTimeLow, kTimeHigh);
     progression.modified = field.Member("modified").Integer(kTimeLow, kTimeHigh);
-    progression.BPM = field.Member("BPM").Int32();
+    progression.BPM = field.Member("BPM").InRange(kStoredTempos);
     progression.patterns.nextId = field.Member("nextPatternId").Int32();
     const Field patterns = field.Member("patterns");
     const std::size_t count = patterns.ExpectArray();
@@ -293,7 +297,7 @@ std::unique_ptr<CFavorite> FavoriteFromJson(const Field& field) {
     favorite->description = field.Member("description").Text();
     favorite->tuningKey = field.Member("tuningKey").Int32();
     favorite->scaleType = field.Member("scaleType").Int32();
-    favorite->rootNote = field.Member("rootNote").Int32();
+    favorite->rootNote = field.Member("rootNote").InRange(kStoredRoots);
     ChordFromJson(field.Member("chord"), favorite->chord);
     return favorite;
 }
@@ -387,6 +391,25 @@ ordered_json FileToJson(LibraryFileKind kind, CObject& root) {
             break;
     }
     return out;
+}
+
+std::vector<RangeFault> FileRangeFaults(LibraryFileKind kind, CObject& root) {
+    CRangeCheck check(CRangeCheck::Action::Report);
+    switch (kind) {
+        case LibraryFileKind::Chords:
+            CheckChordListRanges(static_cast<CChordList&>(root), check);
+            break;
+        case LibraryFileKind::Progressions:
+            CheckProgressionListRanges(static_cast<CProgressionList&>(root), check);
+            break;
+        case LibraryFileKind::Favorites:
+            CheckFavoritesListRanges(static_cast<CFavoritesList&>(root), check);
+            break;
+        case LibraryFileKind::Exchange:
+            CheckProgressionRanges(static_cast<CProgression&>(root), "progression", check);
+            break;
+    }
+    return check.Faults();
 }
 
 void FileFromJson(LibraryFileKind kind, const json& document, CObject& root) {

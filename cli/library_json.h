@@ -25,7 +25,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "guitar/stored_ranges.h"
 #include "util/archive_object.h"
 
 enum class LibraryFileKind { Chords, Progressions, Favorites, Exchange };
@@ -43,6 +45,11 @@ std::unique_ptr<CObject> MakeFileRoot(LibraryFileKind kind);
 // The file document of a root made by MakeFileRoot.
 nlohmann::ordered_json FileToJson(LibraryFileKind kind, CObject& root);
 
-// Fills a root made by MakeFileRoot from a file document. Throws UsageError naming the
+// The values of a root made by MakeFileRoot that lie outside the ranges the program stores
+// (stored_ranges.h), named by their paths in the file document; the root is not changed.
+std::vector<RangeFault> FileRangeFaults(LibraryFileKind kind, CObject& root);
+
+// Fills a root made by MakeFileRoot from a file document. A value outside its stored range
+// is refused like any other wrong field. Throws UsageError naming the
 // first field that is wrong ("progressions[0].patterns[1].chord.strings[2]: ...").
 void FileFromJson(LibraryFileKind kind, const nlohmann::json& document, CObject& root);

@@ -10,6 +10,7 @@
 #include "cli/cli_args.h"
 #include "cli/commands.h"
 #include "cli/tour.h"
+#include "util/file_size_signal.h"
 
 namespace {
 
@@ -47,6 +48,7 @@ int Run(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    IgnoreFileSizeSignal();
     try {
         return Run(argc, argv);
     } catch (const UsageError& error) {

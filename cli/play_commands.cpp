@@ -126,7 +126,7 @@ public:
         if (offline) {
             audio.StartOffline(kMixRate, kVoiceCount);
         } else if (!audio.StartOutput(kMixRate, kVoiceCount, kOutputFlags)) {
-            throw std::runtime_error("cannot play: " + audio.ErrorText(audio.LastError()) +
+            throw std::runtime_error("cannot play: " + audio.LastErrorText() +
                                      "; --out FILE.wav renders to a file instead");
         }
         if (!engine.LoadSoundPack(settings.soundPack)) {
@@ -216,11 +216,20 @@ CChord ChooseChord(const CTuning& tuning, NoteValue root, int type, std::string 
         source = DefaultChordSource(tuning);
     }
     CChord chord(tuning);
+    std::vector<StaticVariation> stored;
+    if (source == "static") {
+        stored = StaticChordVariations(tuning, root, type);
+        if (stored.empty()) {
+            // A chord the database lacks plays generated, as the program shows it.
+            source = "dynamic";
+        }
+    }
     if (source == "dynamic") {
         CGuitar& guitar = CGuitar::Instance();
         guitar.GenerateVoicings(tuning, root, type, span);
-        if (v < 1 || v > guitar.Voicings().Found()) {
-            throw UsageError(ChordTitle(root, type) + " has " + std::to_string(guitar.Voicings().Found()) +
+        const int found = guitar.Voicings().Found();
+        if (v < 1 || v > found) {
+            throw UsageError(ChordTitle(root, type) + " has " + std::to_string(found) +
                              " fingerings within a span of " + std::to_string(span) + " frets");
         }
         guitar.BuildVariation(v, chord);
@@ -229,7 +238,6 @@ CChord ChooseChord(const CTuning& tuning, NoteValue root, int type, std::string 
     if (source != "static") {
         throw UsageError("unknown source '" + source + "'; use dynamic or static");
     }
-    const std::vector<StaticVariation> stored = StaticChordVariations(tuning, root, type);
     for (const StaticVariation& variation : stored) {
         if (variation.number == v) {
             chord.strings = variation.notes;

@@ -44,6 +44,11 @@ std::vector<StaticVariation> StaticChordVariations(const CTuning& tuning, NoteVa
         ReportError("warning: " + message, kExitOk);
     }
     if (!database.ok) {
+        // A file that is there but cannot be understood is bad input, like a damaged
+        // library file; a missing or unreadable one is another failure.
+        if (database.damaged) {
+            throw UsageError(database.error);
+        }
         throw std::runtime_error(database.error);
     }
     std::vector<StaticVariation> variations;

@@ -18,7 +18,9 @@ struct StaticVariation {
 // directory, else "dynamic".
 std::string DefaultChordSource(const CTuning& tuning);
 
-// The stored variations of a chord, in variation order. A tuning other than standard is a
-// UsageError; a database that cannot be loaded is a std::runtime_error naming why.
+// The stored variations of a chord, in variation order; none when the database lacks the
+// chord (the load's warning has said so). A tuning other than standard, or a database whose
+// files cannot be understood, is a UsageError; one that cannot be loaded otherwise is a
+// std::runtime_error naming why.
 std::vector<StaticVariation> StaticChordVariations(const CTuning& tuning, NoteValue root,
                                                    int type);

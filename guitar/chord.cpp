@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "guitar/chord_list.h"
+#include "guitar/stored_ranges.h"
 #include "util/object_archive.h"
 
 CChord::CChord() { ResetChord(); }
@@ -84,7 +85,10 @@ int CChord::HighestFret() const {
 
 void CChord::Serialize(CArchive& ar) {
     CTuning::Serialize(ar);
-    ar.Io(root).Io(variation).Io(chordType).Io(dynamic);
+    IoStored(ar, root, kStoredRoots);
+    IoStored(ar, variation, kStoredVariations);
+    IoStored(ar, chordType, kStoredChordTypes);
+    IoStored(ar, dynamic, kStoredFlags);
 }
 
 const CChord* CChordList::FindStatic(NoteValue rootNote, int type, int variationNumber) const {

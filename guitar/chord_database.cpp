@@ -2,31 +2,44 @@
 
 #include <memory>
 
+#include "guitar/stored_ranges.h"
 #include "music/chord_type.h"
 #include "music/note.h"
 #include "util/crc32.h"
 #include "util/safe_file.h"
 #include "util/text_helpers.h"
+#include "util/unicode_text.h"
 
 namespace {
 
 // The full database: 12 roots x 36 types.
 constexpr double kPercentPerType = 0.23148148148148145;
 
+constexpr const char* kFullDatabaseText = "2,592";
+
 constexpr const char* kDynamicOnly = "  Only dynamic chord gen will be available.";
 
 enum class CacheRead { Loaded, Unopened, Damaged };
 
 // Reads the cache into the list, all or nothing. A damaged cache is kept aside by the
-// file layer, and `message` says so.
-CacheRead ReadCache(const std::string& path, CChordList& list, std::string& message) {
+// file layer, and `message` says so. Values outside their stored ranges are repaired and
+// the player told.
+CacheRead ReadCache(const std::string& path, CChordList& list, std::string& message,
+                    Prompter& prompter) {
     CChordList fresh;
     const FileLoadResult read = LoadObjectFile(path, fresh);
     switch (read.outcome) {
         case LoadOutcome::Loaded:
-        case LoadOutcome::Empty:
+        case LoadOutcome::Empty: {
+            CRangeCheck check(CRangeCheck::Action::Repair);
+            CheckChordListRanges(fresh, check);
+            if (!check.Faults().empty()) {
+                prompter.Show(PromptKind::Information, kChordDatabaseTitle,
+                              RepairedValuesMessage(path, check.Faults()));
+            }
             list.chords = std::move(fresh.chords);
             return CacheRead::Loaded;
+        }
         case LoadOutcome::Absent:
             message = read.message;
             return CacheRead::Unopened;
@@ -49,12 +62,16 @@ private:
     std::vector<std::string>& texts_;
 };
 
-ChordDatabaseLoad Finish(CChordList& list, bool ok, std::string error = "") {
+ChordDatabaseLoad Finish(CChordList& list, bool ok, std::string error = "", bool damaged = false) {
     if (!ok) {
         list.RemoveAll();
     }
     list.loaded = 1;
-    return ChordDatabaseLoad{ok, std::move(error)};
+    ChordDatabaseLoad load;
+    load.ok = ok;
+    load.error = std::move(error);
+    load.damaged = damaged;
+    return load;
 }
 
 }  // namespace
@@ -76,7 +93,7 @@ void ReadChordDocument(CXmlReader& xml, CChordList& list, ProgressReporter& prog
     int typesDone = 0;
     while (xml.FindChild("basenote")) {
         const std::string rootText = xml.ChildAttribute("note");
-        progress.AddStatusLine("Loading " + rootText + " chords...");
+        progress.AddStatusLine("Loading " + EscapedText(rootText) + " chords...");
         const NoteValue root = CNote::Parse(rootText).note;
         xml.EnterChild();
         while (xml.FindChild("type")) {
@@ -133,10 +150,12 @@ ChordDatabaseLoad LoadChordDatabase(const ChordDatabaseFiles& files, std::uint32
         if (!crc.message.empty()) {
             prompter.Show(PromptKind::Error, kChordDatabaseTitle, crc.message);
         }
-        if (ReadCache(files.cache, list, cacheMessage) != CacheRead::Loaded) {
+        const CacheRead cache = ReadCache(files.cache, list, cacheMessage, prompter);
+        if (cache != CacheRead::Loaded) {
             return Finish(
                 list, false,
-                cacheMessage.empty() ? kMissingChordFilesText : cacheMessage + kDynamicOnly);
+                cacheMessage.empty() ? kMissingChordFilesText : cacheMessage + kDynamicOnly,
+                cache == CacheRead::Damaged);
         }
         progress.AddStatusLine("Cache loaded, starting...");
         return Finish(list, true);
@@ -148,7 +167,7 @@ ChordDatabaseLoad LoadChordDatabase(const ChordDatabaseFiles& files, std::uint32
         if (crc.crc == storedCrc) {
             progress.AddStatusLine("CRC passed, loading cache...");
             cacheTried = true;
-            if (ReadCache(files.cache, list, cacheMessage) == CacheRead::Loaded) {
+            if (ReadCache(files.cache, list, cacheMessage, prompter) == CacheRead::Loaded) {
                 progress.AddStatusLine("Cache loaded, starting...");
                 return Finish(list, true);
             }
@@ -163,24 +182,63 @@ ChordDatabaseLoad LoadChordDatabase(const ChordDatabaseFiles& files, std::uint32
     CXmlReader xml;
     if (!xml.Load(files.source)) {
         const std::string problem = "Could not read " + files.source + ": " + xml.error + ".";
-        if (cachePresent && !cacheTried &&
-            ReadCache(files.cache, list, cacheMessage) == CacheRead::Loaded) {
-            prompter.Show(PromptKind::Error, kChordDatabaseTitle,
-                          problem + " The chords last read from it are used.");
-            progress.AddStatusLine("Cache loaded, starting...");
-            return Finish(list, true);
+        if (cachePresent && !cacheTried) {
+            const CacheRead cache = ReadCache(files.cache, list, cacheMessage, prompter);
+            if (cache == CacheRead::Loaded) {
+                prompter.Show(PromptKind::Error, kChordDatabaseTitle,
+                              problem + " The chords last read from it are used.");
+                progress.AddStatusLine("Cache loaded, starting...");
+                return Finish(list, true);
+            }
         }
         std::string error = problem;
         if (!cacheMessage.empty()) {
             error += " " + cacheMessage;
         }
-        return Finish(list, false, error + kDynamicOnly);
+        // The source was read whole for its CRC just before, so what failed is its content.
+        return Finish(list, false, error + kDynamicOnly, true);
     }
     ReadChordDocument(xml, list, progress);
     storedCrc = crc.crc;
     ChordDatabaseLoad parsed = Finish(list, true);
     parsed.parsed = true;
     return parsed;
+}
+
+std::string MissingChordsMessage(const CChordList& list, const std::string& source) {
+    // The roots as the database spells them.
+    static constexpr NoteValue kRoots[] = {kNoteC,     kNoteDFlat, kNoteD,      kNoteEFlat,
+                                           kNoteE,     kNoteF,     kNoteFSharp, kNoteG,
+                                           kNoteAFlat, kNoteA,     kNoteBFlat,  kNoteB};
+    constexpr int kNamed = 5;
+    int missing = 0;
+    std::string named;
+    for (const NoteValue root : kRoots) {
+        for (int type = 0; type < kChordTypeCount; ++type) {
+            for (int v = 1; v <= kStoredVariationsPerChord; ++v) {
+                if (list.FindStatic(root, type, v) != nullptr) {
+                    continue;
+                }
+                if (missing < kNamed) {
+                    named += (missing == 0 ? "" : ", ") + NoteName(root) + " " +
+                             ChordTypeName(type) + " " + std::to_string(v);
+                }
+                ++missing;
+            }
+        }
+    }
+    if (missing == 0) {
+        return "";
+    }
+    if (missing > kNamed) {
+        named += " and " + std::to_string(missing - kNamed) + " more";
+    }
+    std::string count = std::to_string(missing);
+    if (count.size() > 3) {
+        count.insert(count.size() - 3, ",");
+    }
+    return "The chord database " + source + " lacks " + count + " of its " + kFullDatabaseText +
+           " chords (" + named + "); the generated fingerings are shown for them.";
 }
 
 FileResult SaveChordCache(const std::string& path, CChordList& list) {
@@ -192,8 +250,17 @@ void ReadStaticChordDatabase(StaticChordDatabase& database) {
     NullProgressReporter progress;
     CollectingPrompter prompter(database.messages);
     std::uint32_t noStoredCrc = 0;
-    const ChordDatabaseLoad load = LoadChordDatabase(
-        ChordDatabaseFiles::InAppDirectory(), noStoredCrc, database.list, progress, prompter);
+    const ChordDatabaseFiles files = ChordDatabaseFiles::InAppDirectory();
+    const ChordDatabaseLoad load =
+        LoadChordDatabase(files, noStoredCrc, database.list, progress, prompter);
     database.ok = load.ok;
     database.error = load.error;
+    database.damaged = load.damaged;
+    if (load.ok) {
+        const std::string missing =
+            MissingChordsMessage(database.list, load.parsed ? files.source : files.cache);
+        if (!missing.empty()) {
+            database.messages.push_back(missing);
+        }
+    }
 }

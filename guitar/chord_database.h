@@ -53,6 +53,9 @@ struct ChordDatabaseLoad {
     std::string error;
     // The list was read from the source and its CRC stored: a cache present is stale.
     bool parsed = false;
+    // Not ok because a file is there but its content cannot be understood (a source that
+    // does not parse, a damaged cache), rather than missing or unreadable.
+    bool damaged = false;
 };
 
 // The loading task. Fills `list` (emptied first) from the cache when its CRC matches
@@ -70,6 +73,14 @@ ChordDatabaseLoad LoadChordDatabase(const ChordDatabaseFiles& files, std::uint32
 // progress after each type element (432 of them in the full database).
 void ReadChordDocument(CXmlReader& xml, CChordList& list, ProgressReporter& progress);
 
+// The full database: every chord type on 12 roots, six variations each (2,592 chords).
+inline constexpr int kStoredVariationsPerChord = 6;
+
+// What the player is told once at load when the list lacks chords of the full database:
+// how many, and the first few ("C Major 1"); "" when it lacks none. Those chords are shown
+// generated instead (LookUpChord).
+std::string MissingChordsMessage(const CChordList& list, const std::string& source);
+
 // Writes the list as the cache, safely: a failed write leaves the old file whole.
 FileResult SaveChordCache(const std::string& path, CChordList& list);
 
@@ -82,6 +93,8 @@ struct StaticChordDatabase {
     bool ok = false;
     // Why there are no static chords; "" when ok.
     std::string error;
+    // Not ok because a file's content cannot be understood (ChordDatabaseLoad::damaged).
+    bool damaged = false;
     // What the program would have shown in message boxes, in order.
     std::vector<std::string> messages;
     CChordList list;

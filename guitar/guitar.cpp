@@ -27,6 +27,13 @@ bool CGuitar::LoadStaticChords(std::uint32_t& storedCrc, ProgressReporter& progr
         LoadChordDatabase(chordFiles_, storedCrc, chordList, progress, prompter);
     staticChords = load.ok ? 1 : 0;
     loadError = load.error;
+    if (load.ok) {
+        const std::string missing =
+            MissingChordsMessage(chordList, load.parsed ? chordFiles_.source : chordFiles_.cache);
+        if (!missing.empty()) {
+            prompter.Show(PromptKind::Information, kChordDatabaseTitle, missing);
+        }
+    }
     if (load.parsed) {
         // The old cache no longer matches the stored CRC. Should writing the new one fail
         // at exit, the next start must not take the old one for the current database.

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "guitar/stored_ranges.h"
 #include "guitar/tuning.h"
 #include "util/object_archive.h"
 
@@ -31,7 +32,11 @@ void CTuning::Serialize(CArchive& ar) {
             }
         }
     }
-    ar.Io(tuningType).Io(loopPattern).Io(strum).Io(pickPattern).Io(rightHanded);
+    ar.Io(tuningType);
+    IoStored(ar, loopPattern, kStoredFlags);
+    IoStored(ar, strum, kStoredFlags);
+    ar.Io(pickPattern);
+    IoStored(ar, rightHanded, kStoredFlags);
     if (ar.IsLoading()) {
         channels.fill(-1);
         patternPos = 0;

@@ -139,7 +139,8 @@ int CXmlReader::NewRecord(int parent) {
 void CXmlReader::Fail(std::string message, std::string_view tagName) {
     const std::size_t at = message.find("%s");
     if (at != std::string::npos) {
-        message.replace(at, 2, tagName);
+        // The name comes from the file: shown escaped, never as raw bytes.
+        message.replace(at, 2, EscapedText(tagName));
     }
     error = std::move(message);
 }

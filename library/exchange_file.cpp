@@ -10,6 +10,7 @@
 
 #include "library/library_file.h"
 #include "library/progression.h"
+#include "library/stored_ranges.h"
 #include "util/object_archive.h"
 #include "util/prompter.h"
 #include "util/safe_file.h"
@@ -54,6 +55,12 @@ bool ReadWholeFile(const std::filesystem::path& path, std::vector<std::uint8_t>&
 }  // namespace
 
 bool ExportTo(CProgression& progression, const std::filesystem::path& path, Prompter& prompter) {
+    if (IsReadOnlyFile(path)) {
+        prompter.Show(
+            PromptKind::Error, kLibraryMessageTitle,
+            "Could not save " + path.string() + ": it is read-only, and is left as it is.");
+        return false;
+    }
     const FileResult saved = SaveObjectFile(path, progression);
     if (!saved) {
         prompter.Show(PromptKind::Error, kLibraryMessageTitle, saved.message);
@@ -64,6 +71,7 @@ bool ExportTo(CProgression& progression, const std::filesystem::path& path, Prom
 
 bool ImportFrom(CProgression& progression, const std::filesystem::path& path, Prompter& prompter) {
     RegisterLibraryClasses();
+    RemoveStaleTemporaries(path);
     std::vector<std::uint8_t> bytes;
     std::string error;
     if (!ReadWholeFile(path, bytes, error)) {
@@ -84,6 +92,12 @@ bool ImportFrom(CProgression& progression, const std::filesystem::path& path, Pr
                       "Could not read " + path.string() + " (" + loaded.Describe() +
                           "). Nothing was imported.");
         return false;
+    }
+    CRangeCheck check(CRangeCheck::Action::Repair);
+    CheckProgressionRanges(read, "progression", check);
+    if (!check.Faults().empty()) {
+        prompter.Show(PromptKind::Information, kLibraryMessageTitle,
+                      RepairedValuesMessage(path.string(), check.Faults()));
     }
     progression = read;
     return true;

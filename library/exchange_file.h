@@ -22,5 +22,6 @@ inline constexpr const char* kExchangeExtension = ".fqp";
 // it could not be written.
 bool ExportTo(CProgression& progression, const std::filesystem::path& path, Prompter& prompter);
 // Reads an exchange file into the progression; false, after telling the player why and
-// with the progression unchanged, when the file cannot be opened or does not read.
+// with the progression unchanged, when the file cannot be opened or does not read. Values
+// outside their stored ranges are repaired, and the player told once.
 bool ImportFrom(CProgression& progression, const std::filesystem::path& path, Prompter& prompter);

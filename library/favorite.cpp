@@ -1,21 +1,23 @@
 #include "library/favorite.h"
 
 #include "library/pattern.h"
+#include "library/stored_ranges.h"
 #include "util/object_archive.h"
 
 std::string FavoriteModeName(int mode) {
-    switch (mode) {
-        case 0:
+    switch (static_cast<ProgramMode>(mode)) {
+        case ProgramMode::ChordPlotter:
             return "Chord Plotter";
-        case 1:
+        case ProgramMode::ChordDiscoverer:
             return "Chord Discoverer";
-        case 2:
+        case ProgramMode::Scale:
             return "Scale";
-        case 3:
+        case ProgramMode::Mode:
             return "Mode";
-        default:
-            return "";
+        case ProgramMode::Progression:
+            break;
     }
+    return "";
 }
 
 CFavorite::CFavorite(const CFavorite& other)
@@ -46,5 +48,6 @@ CFavorite& CFavorite::operator=(const CFavorite& other) {
 
 void CFavorite::Serialize(CArchive& ar) {
     chord.Serialize(ar);
-    ar.Io(id).Io(mode).Io(name).Io(description).Io(tuningKey).Io(scaleType).Io(rootNote);
+    ar.Io(id).Io(mode).Io(name).Io(description).Io(tuningKey).Io(scaleType);
+    IoStored(ar, rootNote, kStoredRoots);
 }

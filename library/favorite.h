@@ -12,11 +12,10 @@
 
 #include "guitar/chord.h"
 #include "util/archive_object.h"
+#include "util/program_mode.h"
 
-// The program modes that keep favorites.
-enum class FavoriteMode { ChordPlotter = 0, ChordDiscoverer = 1, Scale = 2, Mode = 3 };
-
-inline constexpr int kFavoriteModeCount = 4;
+// Favorites are kept for the program modes before Progression.
+inline constexpr int kFavoriteModeCount = static_cast<int>(ProgramMode::Progression);
 // At most this many favorites per mode and tuning.
 inline constexpr int kMaxFavoritesPerMode = 10;
 inline constexpr int kFirstFavoriteNumber = 101;

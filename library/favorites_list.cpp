@@ -78,6 +78,13 @@ void CFavoritesList::Renumber() {
     }
 }
 
+std::vector<RangeFault> CFavoritesList::LoadedFromFile() {
+    Renumber();
+    CRangeCheck check(CRangeCheck::Action::Repair);
+    CheckFavoritesListRanges(*this, check);
+    return check.Faults();
+}
+
 int CFavoritesList::LastNumber(int mode) const {
     return IsFavoriteMode(mode) ? lastId_[static_cast<std::size_t>(mode)] : -1;
 }

@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "library/favorite.h"
+#include "library/stored_ranges.h"
 #include "util/archive_object.h"
 
 class ChoiceList;
@@ -40,8 +41,9 @@ public:
 
     std::string_view ClassName() const override { return kClassName; }
     void Serialize(CArchive& ar) override;
-    // Numbers the loaded favorites for the current tuning.
-    void LoadedFromFile() { Renumber(); }
+    // Numbers the loaded favorites for the current tuning and repairs values outside their
+    // stored ranges; returns the values repaired, for the player.
+    std::vector<RangeFault> LoadedFromFile();
 
     // The one list of the program, read at its first use.
     static CFavoritesList& Instance();

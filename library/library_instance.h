@@ -17,11 +17,14 @@
 #include <string>
 #include <utility>
 
+#include "guitar/stored_ranges.h"
 #include "library/library_file.h"
 #include "util/class_registry.h"
+#include "util/prompter.h"
 
 // T is default-constructible, a CObject, and has LoadedFromFile(), called once after
-// every first use whether or not anything was read.
+// every first use whether or not anything was read; the values it repaired are told to the
+// player once, naming the file.
 template <class T>
 class CLibraryInstance {
 public:
@@ -45,7 +48,11 @@ public:
             if (!file_->Load(*object, LibraryPrompter())) {
                 object = std::make_unique<T>();
             }
-            object->LoadedFromFile();
+            const std::vector<RangeFault> repaired = object->LoadedFromFile();
+            if (!repaired.empty()) {
+                LibraryPrompter().Show(PromptKind::Information, kLibraryMessageTitle,
+                                       RepairedValuesMessage(file_->Path().string(), repaired));
+            }
             object_ = std::move(object);
         }
         return *object_;

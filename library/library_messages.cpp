@@ -2,6 +2,8 @@
 
 #include <initializer_list>
 
+#include "util/unicode_text.h"
+
 std::string FormatMessage(std::string_view format, std::initializer_list<std::string> args) {
     std::string text;
     auto next = args.begin();
@@ -15,8 +17,9 @@ std::string FormatMessage(std::string_view format, std::initializer_list<std::st
                 continue;
             }
             if (kind == 's' || kind == 'i') {
+                // Names come from the player's files, which may be damaged or edited.
                 if (next != args.end()) {
-                    text += *next++;
+                    text += EscapedText(*next++);
                 }
                 ++i;
                 continue;

@@ -54,7 +54,8 @@ inline constexpr const char* kRenameIntro =
 
 }  // namespace library_messages
 
-// Fills each "%s" or "%i" of a message, in order, with the next argument ("%%" is a "%").
+// Fills each "%s" or "%i" of a message, in order, with the next argument ("%%" is a "%"),
+// control characters and bytes that are not UTF-8 escaped (EscapedText).
 std::string FormatMessage(std::string_view format, std::initializer_list<std::string> args);
 
 // The text without spaces at either end.

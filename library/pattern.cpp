@@ -1,5 +1,6 @@
 #include "library/pattern.h"
 
+#include "library/stored_ranges.h"
 #include "util/object_archive.h"
 
 void CopyChordWhole(CChord& to, const CChord& from) {
@@ -43,7 +44,9 @@ CPattern& CPattern::operator=(const CPattern& other) {
 
 void CPattern::Serialize(CArchive& ar) {
     chord.Serialize(ar);
-    ar.Io(id).Io(name).Io(reservedText).Io(NumTimesToPlay).Io(letRing);
+    ar.Io(id).Io(name).Io(reservedText);
+    IoStored(ar, NumTimesToPlay, kStoredTimesToPlay);
+    IoStored(ar, letRing, kStoredFlags);
 }
 
 std::string CPattern::PatternText() const {

@@ -4,6 +4,7 @@
 #include <ctime>
 
 #include "library/chord_player.h"
+#include "library/stored_ranges.h"
 #include "util/choice_list.h"
 #include "util/object_archive.h"
 
@@ -46,7 +47,7 @@ void CProgression::Serialize(CArchive& ar) {
     ar.Io(id).Io(name).Io(description).Io(tuningKey);
     ar.IoTime(created);
     ar.IoTime(modified);
-    ar.Io(BPM);
+    IoStored(ar, BPM, kStoredTempos);
     if (ar.IsLoading()) {
         hasCurrent_ = false;
         passCount_ = 1;

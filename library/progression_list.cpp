@@ -172,6 +172,13 @@ int CProgressionList::CollectInTuning(int tuningKey, std::vector<CProgression*>&
     return static_cast<int>(result.size());
 }
 
+std::vector<RangeFault> CProgressionList::LoadedFromFile() {
+    RepairIds();
+    CRangeCheck check(CRangeCheck::Action::Repair);
+    CheckProgressionListRanges(*this, check);
+    return check.Faults();
+}
+
 int CProgressionList::RepairIds() {
     int changed = RepairListIds(progressions, nextId);
     for (auto& progression : progressions) {

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "library/progression.h"
+#include "library/stored_ranges.h"
 #include "util/archive_object.h"
 
 class ChoiceList;
@@ -40,8 +41,9 @@ public:
 
     std::string_view ClassName() const override { return kClassName; }
     void Serialize(CArchive& ar) override;
-    // Repairs the ids of what was read (RepairIds).
-    void LoadedFromFile() { RepairIds(); }
+    // Repairs what was read: the ids (RepairIds) and values outside their stored ranges;
+    // returns the values repaired, for the player.
+    std::vector<RangeFault> LoadedFromFile();
 
     // The one list of the program, read at its first use.
     static CProgressionList& Instance();

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Configures and builds into $FRETQUILL_BUILD_DIR (default build/).
-# FRETQUILL_WERROR=ON makes warnings errors; FRETQUILL_SANITIZE=ON adds ASan and UBSan.
+# FRETQUILL_WERROR=ON makes warnings errors; FRETQUILL_SANITIZE=ON adds ASan and UBSan;
+# FRETQUILL_GUI=OFF leaves the window and its dialogs out.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 "$root/scripts/setup.sh"
@@ -11,5 +12,6 @@ if command -v ccache >/dev/null; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=cc
 cmake -S "$root" -B "$build" -G Ninja "${launcher[@]}" \
   -DFRETQUILL_WERROR="${FRETQUILL_WERROR:-OFF}" \
   -DFRETQUILL_SANITIZE="${FRETQUILL_SANITIZE:-OFF}" \
+  -DFRETQUILL_GUI="${FRETQUILL_GUI:-ON}" \
   -DFRETQUILL_BENCH="${FRETQUILL_BENCH:-OFF}" >/dev/null
 cmake --build "$build" -j "${FRETQUILL_JOBS:-2}" "$@"

@@ -8,9 +8,8 @@
 #include "guitar/tuning.h"
 #include "library/chord_player.h"
 #include "music/note.h"
+#include "sound/audio/audio_library.h"
 
-// Passed as a voice number: every voice at once.
-inline constexpr int kAllVoices = -3;
 // Passed as stopVoice: stop nothing before sounding.
 inline constexpr int kNoVoice = -1;
 

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "sound/audio_library.h"
+#include "sound/audio/audio_library.h"
 #include "sound/sound_settings.h"
 
 namespace {
@@ -144,10 +144,10 @@ void CSoundEngine::StopSound(int voice) {
     audio.StopSound(voice);
 }
 
-int CSoundEngine::LastError() const {
+AudioError CSoundEngine::LastError() const {
     return audio.LastError();
 }
 
 std::string CSoundEngine::LastErrorText() const {
-    return audio.ErrorText(audio.LastError());
+    return audio.LastErrorText();
 }

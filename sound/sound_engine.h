@@ -52,7 +52,7 @@ public:
     void StopSound(int voice) override;
 
     // The audio output's last error and its text, for the player's message box.
-    int LastError() const;
+    AudioError LastError() const;
     std::string LastErrorText() const;
 
 private:

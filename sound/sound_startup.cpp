@@ -3,7 +3,7 @@
 #include <chrono>
 #include <thread>
 
-#include "sound/audio_library.h"
+#include "sound/audio/audio_library.h"
 #include "sound/sound_engine.h"
 #include "sound/sound_settings.h"
 #include "util/prompter.h"
@@ -28,7 +28,7 @@ bool StartAudioOutput(AudioLibrary& audio, Prompter& prompter,
             return true;
         }
     }
-    prompter.Show(PromptKind::Error, kMessageTitle, audio.ErrorText(audio.LastError()));
+    prompter.Show(PromptKind::Error, kMessageTitle, audio.LastErrorText());
     return false;
 }
 

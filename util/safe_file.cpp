@@ -1,13 +1,16 @@
 #include "util/safe_file.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <cerrno>
+#include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <string_view>
 
 #include "util/archive_object.h"
 #include "util/object_archive.h"
@@ -106,6 +109,26 @@ fs::path TemporaryBeside(const fs::path& target) {
     return temp;
 }
 
+// The process id of a temporary file name "<file>.tmp-PID-N"; 0 when the name is not one.
+pid_t TemporaryOwner(std::string_view name, std::string_view file) {
+    const std::string prefix = std::string(file) + ".tmp-";
+    if (name.substr(0, prefix.size()) != prefix) {
+        return 0;
+    }
+    const std::string_view rest = name.substr(prefix.size());
+    const std::size_t dash = rest.find('-');
+    const auto allDigits = [](std::string_view digits) {
+        return !digits.empty() && digits.size() <= 10 &&
+               digits.find_first_not_of("0123456789") == std::string_view::npos;
+    };
+    if (dash == std::string_view::npos || !allDigits(rest.substr(0, dash)) ||
+        !allDigits(rest.substr(dash + 1))) {
+        return 0;
+    }
+    const unsigned long long pid = std::stoull(std::string(rest.substr(0, dash)));
+    return pid > 0 && pid <= static_cast<unsigned long long>(INT_MAX) ? static_cast<pid_t>(pid) : 0;
+}
+
 void SyncDirectory(const fs::path& dir) {
     const int fd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
@@ -135,6 +158,7 @@ FileResult WriteFileSafely(const fs::path& path,
         return failed("it is not a regular file");
     }
 
+    RemoveStaleTemporaries(target);
     const fs::path temp = TemporaryBeside(target);
     FdGuard fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
     if (fd.Get() < 0) {
@@ -211,7 +235,39 @@ bool KeepDamagedFile(const fs::path& path, fs::path& keptAs, std::string& error)
     return false;
 }
 
+void RemoveStaleTemporaries(const fs::path& path) {
+    std::error_code ec;
+    fs::path target = path;
+    if (fs::is_symlink(path, ec)) {
+        target = fs::weakly_canonical(path, ec);
+        if (ec) {
+            return;
+        }
+    }
+    const std::string file = target.filename().string();
+    const fs::path dir = target.parent_path().empty() ? fs::path(".") : target.parent_path();
+    for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+        const pid_t owner = TemporaryOwner(it->path().filename().string(), file);
+        // Only a writer that has ended for certain: a running one (or one of another user,
+        // which kill cannot reach) may still be about to rename its file into place.
+        if (owner == 0 || owner == ::getpid() || ::kill(owner, 0) == 0 || errno != ESRCH) {
+            continue;
+        }
+        struct stat info {};
+        if (::lstat(it->path().c_str(), &info) == 0 && S_ISREG(info.st_mode)) {
+            ::unlink(it->path().c_str());
+        }
+    }
+}
+
+bool IsReadOnlyFile(const fs::path& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
+           (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+}
+
 FileLoadResult LoadObjectFile(const fs::path& path, CObject& root, const CClassRegistry& registry) {
+    RemoveStaleTemporaries(path);
     FdGuard fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (fd.Get() < 0) {
         const int error = errno;

@@ -64,6 +64,16 @@ FileResult SaveObjectFile(const std::filesystem::path& path, CObject& root);
 FileLoadResult LoadObjectFile(const std::filesystem::path& path, CObject& root,
                               const CClassRegistry& registry = CClassRegistry::Global());
 
+// Removes the temporary files "<name>.tmp-PID-N" that saves of this file left beside it
+// when their process was killed, once that process no longer runs. Every save and load of
+// a file through this unit does it first.
+void RemoveStaleTemporaries(const std::filesystem::path& path);
+
+// True when the file exists and its mode gives nobody the right to write it: a file the
+// player marked read-only, which a save must not replace behind their back. The mode is
+// looked at rather than access(), which lets root write anything.
+bool IsReadOnlyFile(const std::filesystem::path& path);
+
 // Renames a file to "<name>.damaged", or, when an older damaged copy has that name, to
 // "<name>.damaged.2", ".3" and so on; an older copy is never replaced. False, with
 // `error` set, when it cannot.

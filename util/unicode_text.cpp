@@ -121,3 +121,31 @@ std::string Latin1ToUtf8(std::string_view text) {
     }
     return out;
 }
+
+std::string EscapedText(std::string_view text) {
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::string out;
+    out.reserve(text.size());
+    const auto escape = [&](std::string_view bytes) {
+        for (const char c : bytes) {
+            const auto byte = static_cast<unsigned char>(c);
+            out += "\\x";
+            out += kHex[byte >> 4];
+            out += kHex[byte & 0x0F];
+        }
+    };
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const std::size_t start = pos;
+        const char32_t cp = DecodeUtf8(text, pos);
+        const std::string_view bytes = text.substr(start, pos - start);
+        // A decoded U+FFFD is either written out in the text or stands for bad bytes.
+        const bool malformed = cp == kReplacement && bytes != "\xEF\xBF\xBD";
+        if (malformed || cp < 0x20 || (cp >= 0x7F && cp <= 0x9F)) {
+            escape(bytes);
+        } else {
+            out += bytes;
+        }
+    }
+    return out;
+}

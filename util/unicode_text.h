@@ -19,3 +19,9 @@ void AppendUtf8(std::string& out, char32_t cp);
 
 // Single-byte text read as Latin-1 (every byte is the code point of the same value).
 std::string Latin1ToUtf8(std::string_view text);
+
+// The text as a message can quote it: control characters (U+0000..U+001F, U+007F and the
+// C1 controls U+0080..U+009F) and bytes that are not UTF-8 appear as "\x07", "\xff", one
+// escape per byte, so text from a damaged file cannot drive the terminal or garble the
+// message. Everything else, other scripts included, is kept as it is.
+std::string EscapedText(std::string_view text);

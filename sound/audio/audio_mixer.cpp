@@ -48,7 +48,7 @@ int CAudioMixer::Start(const AudioSample& sample) {
 
 void CAudioMixer::Stop(int voice) {
     const std::lock_guard lock(mutex);
-    if (voice == kEveryVoice) {
+    if (voice == kAllVoices) {
         for (Voice& v : voices) {
             v.sample = nullptr;
         }

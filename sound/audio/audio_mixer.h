@@ -20,6 +20,7 @@
 #include <span>
 #include <vector>
 
+#include "sound/audio/audio_library.h"
 #include "sound/audio/audio_sample.h"
 
 struct AudioSampleBank;
@@ -30,8 +31,6 @@ public:
     // Each voice's share of full scale before the sum is soft-clipped: a six-string strum
     // stays loud without flattening its attack.
     static constexpr float kVoiceGain = 0.4f;
-    // Passed to Stop: every voice.
-    static constexpr int kEveryVoice = -3;
 
     // Voices are cleared; rate in frames per second, voiceCount at least 1.
     void Configure(int outputRate, int voiceCount);

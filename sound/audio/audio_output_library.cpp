@@ -73,7 +73,7 @@ void CAudioOutputLibrary::CloseOutput() {
     }
     Pump();
     output.reset();
-    mixer.Stop(CAudioMixer::kEveryVoice);
+    mixer.Stop(kAllVoices);
 }
 
 int CAudioOutputLibrary::LoadSong(const std::string& path) {

@@ -29,7 +29,7 @@
 #include "sound/audio/audio_mixer.h"
 #include "sound/audio/audio_output.h"
 #include "sound/audio/audio_sample.h"
-#include "sound/audio_library.h"
+#include "sound/audio/audio_library.h"
 
 inline constexpr const char* kAudioCaptureVariable = "FRETQUILL_AUDIO_CAPTURE";
 inline constexpr int kMinMixRate = 8000;
@@ -55,7 +55,7 @@ public:
     int PlaySample(int song, int index) override;
     void StopSound(int voice) override;
     bool IsPlaying(int voice) const override;
-    int LastError() const override { return static_cast<int>(lastError); }
+    AudioError LastError() const override { return lastError; }
     std::string ErrorText(int code) const override;
 
     // Offline output only: moves the mixer on by the frames (or the time) and returns what

@@ -1,9 +1,16 @@
 // fretquill-cli dump and write, run as a player runs them, on files the library itself
 // writes.
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <functional>
 #include <fstream>
@@ -337,6 +344,21 @@ TEST(CliFileCommands, WriteNamesTheFirstWrongFieldAndLeavesOutAlone) {
          "kind: 'favorites' where the file to write is progressions"},
         {"not an object", [](ordered_json& d) { d = ordered_json::array(); },
          "the document: not an object"},
+        // Values the program never stores.
+        {"tempo out of range", [](ordered_json& d) { d["progressions"][0]["BPM"] = 33554524; },
+         "progressions[0].BPM: 33554524 is out of range (60 to 320)"},
+        {"chord type out of range",
+         [](ordered_json& d) { d["progressions"][0]["patterns"][0]["chord"]["chordType"] = 36; },
+         "progressions[0].patterns[0].chord.chordType: 36 is out of range (-1 to 35)"},
+        {"no passes",
+         [](ordered_json& d) { d["progressions"][0]["patterns"][1]["NumTimesToPlay"] = 0; },
+         "progressions[0].patterns[1].NumTimesToPlay: 0 is out of range (1 to 10)"},
+        {"flag of 2",
+         [](ordered_json& d) { d["progressions"][0]["patterns"][1]["chord"]["strum"] = 2; },
+         "progressions[0].patterns[1].chord.strum: 2 is out of range (0 to 1)"},
+        {"root past the special values",
+         [](ordered_json& d) { d["progressions"][0]["patterns"][1]["chord"]["root"] = 20; },
+         "progressions[0].patterns[1].chord.root: 20 is out of range (-1 to 19)"},
     };
     const fs::path out = files.dir / "out.dat";
     const Bytes before = {9, 9, 9};
@@ -380,12 +402,88 @@ TEST(CliFileCommands, EveryBadArchiveIsStatus2WithItsProblemAndOffset) {
     for (const BadArchiveCase& c : cases) {
         const std::string path = BadArchiveFolder() + "/" + c.file;
         const cli_test::Result run = cli_test::RunCli({"dump", path, "--kind", c.kind});
+        if (c.repaired) {
+            // What is stored is shown as it is; the field out of range is named beside it.
+            EXPECT_EQ(run.status, 0) << c.file << ": " << run.err;
+            EXPECT_EQ(run.err, "fretquill-cli: warning: " + path + ": " + c.message +
+                                   " is outside the range the program uses\n")
+                << c.file;
+            const std::string stored = c.message.substr(c.message.find(' ') + 1);
+            EXPECT_NE(run.out.find(": " + stored.substr(0, stored.find(' '))), std::string::npos)
+                << c.file;
+            continue;
+        }
         EXPECT_EQ(run.status, 2) << c.file;
         EXPECT_EQ(run.out, "") << c.file;
         EXPECT_NE(run.err.find(c.message + " at byte " + std::to_string(c.offset)),
                   std::string::npos)
             << c.file << ": " << run.err;
         EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    }
+}
+
+TEST(CliFileCommands, WriteLeavesAReadOnlyFileAlone) {
+    SampleFiles files;
+    const fs::path json = files.dir / "progs.json";
+    WriteText(json, cli_test::RunCli({"dump", files.progs.string()}).out);
+    const fs::path out = files.dir / "out.dat";
+    const Bytes before = {9, 9, 9};
+    WriteBytes(out, before);
+    fs::permissions(out, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    const cli_test::Result run =
+        cli_test::RunCli({"write", "progressions", json.string(), out.string()});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "fretquill-cli: cannot write " + out.string() +
+                           ": it is read-only; make it writable first to replace it\n");
+    EXPECT_EQ(ReadBytes(out), before);
+    fs::permissions(out, fs::perms::owner_write, fs::perm_options::add);
+    EXPECT_EQ(cli_test::RunCli({"write", "progressions", json.string(), out.string()}).status, 0);
+    EXPECT_EQ(ReadBytes(out), ReadBytes(files.progs));
+}
+
+// Under a file-size limit the write fails like a full disk: one line, status 1, the old file
+// whole and no temporary file beside it (instead of a silent death by SIGXFSZ).
+TEST(CliFileCommands, WriteBeyondTheFileSizeLimitSaysSoAndLeavesTheOldFile) {
+    TempDir dir;
+    CProgressionList progressions;
+    progressions.CreateProgression(0, "big")->description = std::string(40000, 'd');
+    const fs::path big = dir / "big.dat";
+    ASSERT_TRUE(SaveObjectFile(big, progressions));
+    const fs::path json = dir / "big.json";
+    WriteText(json, cli_test::RunCli({"dump", big.string(), "--kind", "progressions"}).out);
+    const fs::path out = dir / "out.dat";
+    const Bytes before = {9, 9, 9};
+    WriteBytes(out, before);
+    const fs::path err = dir / "stderr.txt";
+
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        signal(SIGXFSZ, SIG_DFL);
+        const rlimit limit{32768, 32768};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        const int fd = open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        dup2(fd, 2);
+        execl(FRETQUILL_CLI_PATH, "fretquill-cli", "write", "progressions", json.c_str(),
+              out.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+    const Bytes said = ReadBytes(err);
+    const std::string text(said.begin(), said.end());
+    EXPECT_EQ(text.rfind("fretquill-cli: Could not save " + out.string() + ": " +
+                             std::strerror(EFBIG) + "\n",
+                         0),
+              0u)
+        << text;
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 1) << text;
+    EXPECT_EQ(ReadBytes(out), before);
+    for (const auto& entry : fs::directory_iterator(dir.Path())) {
+        EXPECT_EQ(entry.path().filename().string().find(".tmp-"), std::string::npos)
+            << entry.path();
     }
 }
 

@@ -12,6 +12,7 @@
 
 #include "../util/recording_prompter.h"
 #include "../util/temp_dir.h"
+#include "guitar/chord_lookup.h"
 #include "guitar/guitar.h"
 #include "music/chord_type.h"
 #include "recording_progress.h"
@@ -439,7 +440,10 @@ TEST_F(GuitarChordDatabaseTest, ToolsWithoutSettingsReadTheSourceAndWriteNothing
         ReadStaticChordDatabase(db);
         EXPECT_TRUE(db.ok);
         EXPECT_EQ(Contents(db.list), kFixtureChords);  // the source, not the marker cache
-        EXPECT_TRUE(db.messages.empty());
+        ASSERT_EQ(db.messages.size(), 1u);
+        EXPECT_NE(db.messages[0].find(source.string() + " lacks 2,588 of its 2,592 chords"),
+                  std::string::npos)
+            << db.messages[0];
     }
     EXPECT_EQ(ReadAll(cache), cacheBytes);
 
@@ -449,9 +453,11 @@ TEST_F(GuitarChordDatabaseTest, ToolsWithoutSettingsReadTheSourceAndWriteNothing
         ReadStaticChordDatabase(db);
         EXPECT_TRUE(db.ok);
         ASSERT_EQ(db.list.Count(), 1);
-        ASSERT_EQ(db.messages.size(), 1u);
+        ASSERT_EQ(db.messages.size(), 2u);
         EXPECT_NE(db.messages[0].find("chords.xml: Element tag not found"), std::string::npos)
             << db.messages[0];
+        EXPECT_NE(db.messages[1].find("chords.dat lacks 2,591 of"), std::string::npos)
+            << db.messages[1];
     }
     fs::remove(cache);
     StaticChordDatabase db;
@@ -487,6 +493,54 @@ TEST_F(ChordDatabaseTest, TheShippedDatabaseLoadsWholeAndRoundTripsThroughTheCac
     ASSERT_TRUE(again.load.ok);
     EXPECT_EQ(again.progress.lines.back(), "Cache loaded, starting...");
     EXPECT_EQ(again.list.Count(), 12 * 36 * 6);
+}
+
+// A chords.xml that parses but lacks chords (a damaged type name) is told once at load, and
+// a chord it lacks is shown generated rather than empty or muted.
+TEST_F(GuitarChordDatabaseTest, MissingChordsAreToldOnceAndShownGenerated) {
+    std::string xml = ReadAll(fs::path(FRETQUILL_SOURCE_DIR) / "data" / "chords.xml");
+    const std::size_t at = xml.find("<type name=\"MAJOR\">");
+    ASSERT_NE(at, std::string::npos);
+    xml.replace(at, 18, "<type name=\"MAJ0R\">");
+    WriteAll(source, xml);
+    std::uint32_t crc = 0;
+    CGuitar guitar;
+    RecordingProgress progress;
+    RecordingPrompter prompter;
+    ASSERT_TRUE(guitar.LoadStaticChords(crc, progress, prompter));
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    EXPECT_EQ(prompter.shown[0].text,
+              "The chord database " + source.string() +
+                  " lacks 6 of its 2,592 chords (Ab Major 1, Ab Major 2, Ab Major 3, Ab Major 4, "
+                  "Ab Major 5 and 1 more); the generated fingerings are shown for them.");
+
+    CGuitar generator;
+    generator.GenerateVoicings(CTuning(), kNoteAFlat, 0, 4);
+    struct Case {
+        NoteValue root;
+        int type;
+        int variation;
+        ChordLookup found;
+        Frets frets;
+    };
+    const Case cases[] = {
+        {kNoteC, 0, 1, ChordLookup::Stored, {-1, 3, 2, 0, 1, 0}},
+        {kNoteAFlat, 0, 1, ChordLookup::Generated, generator.Voicings().Slots()[0].frets},
+        {kNoteAFlat, 0, 6, ChordLookup::Generated, generator.Voicings().Slots()[5].frets},
+        {kNoteAFlat, 5, 1, ChordLookup::Stored, {}},
+    };
+    for (const Case& c : cases) {
+        CChord chord;
+        EXPECT_EQ(LookUpChord(guitar.chordList, guitar, c.root, c.type, c.variation, 4, chord),
+                  c.found);
+        EXPECT_EQ(chord.chordType, c.type);
+        EXPECT_EQ(chord.variation, c.variation);
+        if (c.found == ChordLookup::Generated) {
+            EXPECT_EQ(FretsOf(chord), c.frets) << c.variation;
+        } else if (c.type == 0) {
+            EXPECT_EQ(FretsOf(chord), c.frets);
+        }
+    }
 }
 
 }  // namespace

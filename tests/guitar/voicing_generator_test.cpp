@@ -58,7 +58,8 @@ TEST(VoicingGeneratorTest, RanksFingeringsAsThePlayerExpects) {
             EXPECT_EQ(guitar.Voicings().Found(), c.found) << c.what;
         }
         for (const Expected& e : c.variations) {
-            const CVoicingSlot& slot = guitar.Voicings().Slots()[static_cast<size_t>(e.variation - 1)];
+            const CVoicingSlot& slot =
+                guitar.Voicings().Slots()[static_cast<size_t>(e.variation - 1)];
             EXPECT_EQ(slot.frets, e.frets) << c.what << " variation " << e.variation;
             EXPECT_EQ(slot.scores[0], e.total) << c.what << " variation " << e.variation;
         }

@@ -243,7 +243,12 @@ TEST(XmlReaderTest, LoadReadsAFileAndReportsOneThatCannotBeOpened) {
 // Every file of the folder is bad XML: each must fail with a message and leave nothing.
 TEST(XmlReaderTest, BadFilesFailCleanly) {
     const std::map<std::string, std::string> expected = {
-        {"binary_noise.xml", "End tag does not correspond to \x01"},
+        {"binary_noise.xml", "End tag does not correspond to \\x01"},
+        // Every control byte but white space, and a byte that is no UTF-8, in a tag name.
+        {"control_bytes_in_name.xml",
+         "End tag does not correspond to "
+         "a\\x00\\x01\\x02\\x03\\x04\\x05\\x06\\x07\\x08\\x0b\\x0c\\x0e\\x0f\\x10\\x11\\x12\\x13\\x"
+         "14\\x15\\x16\\x17\\x18\\x19\\x1a\\x1b\\x1c\\x1d\\x1e\\x1f\\xff"},
         {"empty.xml", "Element tag not found"},
         {"end_tag_cut_off.xml", "End tag not completed for element chords"},
         {"end_tag_without_name.xml", "End tag does not correspond to chords"},

@@ -13,13 +13,17 @@ struct BadArchiveCase {
     std::string kind;
     std::uint64_t offset = 0;
     std::string message;
+    // The file reads, with one value outside its stored range ("repaired" in place of the
+    // offset); the message is that field as DescribeFault names it.
+    bool repaired = false;
 };
 
 inline std::string BadArchiveFolder() {
     return std::string(FRETQUILL_TEST_DATA_DIR) + "/bad_archives";
 }
 
-// The cases listed in the folder's cases.txt ("file | kind | offset | message").
+// The cases listed in the folder's cases.txt ("file | kind | offset | message", or
+// "file | kind | repaired | field").
 inline std::vector<BadArchiveCase> ReadBadArchiveCases() {
     std::vector<BadArchiveCase> cases;
     std::ifstream in(BadArchiveFolder() + "/cases.txt");
@@ -39,7 +43,9 @@ inline std::vector<BadArchiveCase> ReadBadArchiveCases() {
             start = bar + 3;
         }
         parts.push_back(line.substr(start));
-        if (parts.size() == 4) {
+        if (parts.size() == 4 && parts[2] == "repaired") {
+            cases.push_back({parts[0], parts[1], 0, parts[3], true});
+        } else if (parts.size() == 4) {
             cases.push_back({parts[0], parts[1], std::stoull(parts[2]), parts[3]});
         }
     }

@@ -6,9 +6,11 @@
 #include <set>
 
 #include "bad_archive_cases.h"
+#include "guitar/chord_database.h"
 #include "guitar/chord_list.h"
 #include "library/exchange_file.h"
 #include "library/library_file.h"
+#include "library/stored_ranges.h"
 #include "library_fixtures.h"
 #include "tests/util/recording_prompter.h"
 #include "util/object_archive.h"
@@ -40,6 +42,9 @@ TEST(BadArchivesTest, EveryFileOfTheFolderIsACaseAndFailsWithItsMessageAndOffset
     std::set<std::string> listed;
     for (const BadArchiveCase& c : cases) {
         listed.insert(c.file);
+        if (c.repaired) {
+            continue;
+        }
         const Bytes bytes = ReadFileBytes(BadArchiveFolder() + "/" + c.file);
         std::unique_ptr<CObject> root = RootOfKind(c.kind);
         ASSERT_NE(root, nullptr) << c.file << ": kind " << c.kind;
@@ -59,7 +64,7 @@ TEST(BadArchivesTest, EveryFileOfTheFolderIsACaseAndFailsWithItsMessageAndOffset
 TEST(BadArchivesTest, LibraryFilesTellThePlayerAndKeepTheFileAside) {
     RegisterLibraryClasses();
     for (const BadArchiveCase& c : ReadBadArchiveCases()) {
-        if (c.kind != "progressions" && c.kind != "favorites") {
+        if (c.repaired || (c.kind != "progressions" && c.kind != "favorites")) {
             continue;
         }
         TempDir dir;
@@ -83,7 +88,7 @@ TEST(BadArchivesTest, LibraryFilesTellThePlayerAndKeepTheFileAside) {
 
 TEST(BadArchivesTest, ADamagedExchangeFileImportsNothingAndStaysAsItWas) {
     for (const BadArchiveCase& c : ReadBadArchiveCases()) {
-        if (c.kind != "exchange") {
+        if (c.repaired || c.kind != "exchange") {
             continue;
         }
         const std::string path = BadArchiveFolder() + "/" + c.file;
@@ -100,6 +105,108 @@ TEST(BadArchivesTest, ADamagedExchangeFileImportsNothingAndStaysAsItWas) {
         EXPECT_EQ(ReadFileBytes(path), before);
         EXPECT_EQ(progression.patterns.Count(), 0);
     }
+}
+
+std::vector<RangeFault> RangeFaults(const std::string& kind, CObject& root) {
+    CRangeCheck check(CRangeCheck::Action::Report);
+    if (kind == "chords") {
+        CheckChordListRanges(static_cast<CChordList&>(root), check);
+    } else if (kind == "progressions") {
+        CheckProgressionListRanges(static_cast<CProgressionList&>(root), check);
+    } else if (kind == "favorites") {
+        CheckFavoritesListRanges(static_cast<CFavoritesList&>(root), check);
+    } else {
+        CheckProgressionRanges(static_cast<CProgression&>(root), "progression", check);
+    }
+    return check.Faults();
+}
+
+// Loads a file of the folder as the program does for its kind and returns what the player
+// was told and the root as the program goes on with it.
+std::unique_ptr<CObject> LoadAsTheProgramDoes(const BadArchiveCase& c, const TempDir& dir,
+                                              RecordingPrompter& prompter, fs::path& path) {
+    const Bytes bytes = ReadFileBytes(BadArchiveFolder() + "/" + c.file);
+    if (c.kind == "exchange") {
+        path = dir / "in.fqp";
+        WriteFileBytes(path, bytes);
+        auto progression = std::make_unique<CProgression>();
+        EXPECT_TRUE(ImportFrom(*progression, path, prompter)) << c.file;
+        return progression;
+    }
+    if (c.kind == "chords") {
+        path = dir / "chords.dat";
+        WriteFileBytes(path, bytes);
+        auto list = std::make_unique<CChordList>();
+        NullProgressReporter progress;
+        std::uint32_t crc = 0;
+        const ChordDatabaseLoad load = LoadChordDatabase(
+            ChordDatabaseFiles::In(dir.Path().string() + "/"), crc, *list, progress, prompter);
+        EXPECT_TRUE(load.ok) << c.file << ": " << load.error;
+        return list;
+    }
+    // The library's own files, read at first use by the one instance of their list.
+    path = dir / (c.kind == "progressions" ? "progs.dat" : "fav.dat");
+    WriteFileBytes(path, bytes);
+    setenv("FRETQUILL_APPDIR", (dir.Path().string() + "/").c_str(), 1);
+    SetLibraryPrompter(&prompter);
+    std::unique_ptr<CObject> root = RootOfKind(c.kind);
+    Bytes stored;
+    if (c.kind == "progressions") {
+        StoreToBytes(CProgressionList::Instance(), stored);
+        CProgressionList::DiscardInstance();
+    } else {
+        StoreToBytes(CFavoritesList::Instance(), stored);
+        CFavoritesList::DiscardInstance();
+    }
+    SetLibraryPrompter(nullptr);
+    unsetenv("FRETQUILL_APPDIR");
+    EXPECT_TRUE(LoadFromBytes(*root, stored));
+    return root;
+}
+
+TEST(BadArchivesTest, OutOfRangeValuesAreRepairedToTheNearestAndToldOnce) {
+    RegisterLibraryClasses();
+    int repaired = 0;
+    for (const BadArchiveCase& c : ReadBadArchiveCases()) {
+        if (!c.repaired) {
+            continue;
+        }
+        ++repaired;
+        SCOPED_TRACE(c.file);
+        // As stored: the one field out of range.
+        const Bytes bytes = ReadFileBytes(BadArchiveFolder() + "/" + c.file);
+        std::unique_ptr<CObject> raw = RootOfKind(c.kind);
+        ASSERT_TRUE(LoadFromBytes(*raw, bytes));
+        const std::vector<RangeFault> faults = RangeFaults(c.kind, *raw);
+        ASSERT_EQ(faults.size(), 1u);
+        EXPECT_EQ(DescribeFault(faults[0]), c.message);
+
+        // Saving never writes it, even from a record nobody repaired.
+        Bytes saved;
+        ASSERT_TRUE(StoreToBytes(*raw, saved));
+        std::unique_ptr<CObject> back = RootOfKind(c.kind);
+        ASSERT_TRUE(LoadFromBytes(*back, saved));
+        EXPECT_TRUE(RangeFaults(c.kind, *back).empty());
+
+        // Loading repairs it to the nearest value in range and says so once, naming the file.
+        TempDir dir;
+        RecordingPrompter prompter;
+        fs::path path;
+        std::unique_ptr<CObject> loaded = LoadAsTheProgramDoes(c, dir, prompter, path);
+        EXPECT_TRUE(RangeFaults(c.kind, *loaded).empty());
+        ASSERT_EQ(prompter.shown.size(), 1u);
+        const std::string& text = prompter.shown[0].text;
+        EXPECT_NE(text.find(path.string()), std::string::npos) << text;
+        const RangeFault& fault = faults[0];
+        EXPECT_NE(text.find(fault.field + " " + std::to_string(fault.stored) + " became " +
+                            std::to_string(fault.range.Nearest(fault.stored))),
+                  std::string::npos)
+            << text;
+        Bytes again;
+        ASSERT_TRUE(StoreToBytes(*loaded, again));
+        EXPECT_EQ(again, saved);
+    }
+    EXPECT_GE(repaired, 11);
 }
 
 // Valid files of every kind, as the library writes them.

@@ -96,6 +96,22 @@ TEST(ExportFlowTest, AFileThatCannotBeWrittenIsReported) {
     EXPECT_NE(prompter.shown[0].text.find("Blues.fqp"), std::string::npos);
 }
 
+// As editors warn on read-only files: a file the player protected is not replaced, also
+// when the process could (root).
+TEST(ExportFlowTest, AReadOnlyFileIsLeftAsItIs) {
+    TempDir dir;
+    const fs::path path = dir / "Blues.fqp";
+    const Bytes before = {1, 2, 3};
+    WriteFileBytes(path, before);
+    fs::permissions(path, fs::perms::owner_read | fs::perms::group_read);
+    RecordingPrompter prompter;
+    EXPECT_FALSE(CExportFlow::Finish(*Blues(), path.string(), prompter));
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    EXPECT_EQ(prompter.shown[0].text,
+              "Could not save " + path.string() + ": it is read-only, and is left as it is.");
+    EXPECT_EQ(ReadFileBytes(path), before);
+}
+
 class ImportFlowTest : public ::testing::Test {
 protected:
     void SetUp() override {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "sound/audio_library.h"
+#include "sound/audio/audio_library.h"
 #include "sound/note_player.h"
 #include "sound/sound_settings.h"
 
@@ -17,7 +17,7 @@ public:
     std::vector<std::string> calls;    // "load:PATH", "free:1", "play:32", "stop:-3"
     std::vector<bool> playing;         // by voice
     int voiceCount = 12;
-    int error = 0;
+    AudioError error = AudioError::None;
     bool freeSucceeds = true;
 
     int startFailures = 0;  // StartOutput fails this many times first
@@ -28,7 +28,7 @@ public:
                         std::to_string(flags));
         ++startAttempts;
         if (startAttempts <= startFailures) {
-            error = 2;
+            error = AudioError::NoDevice;
             return false;
         }
         return true;
@@ -39,7 +39,7 @@ public:
         calls.push_back("load:" + path);
         const auto it = packs.find(path);
         if (it == packs.end()) {
-            error = 11;
+            error = AudioError::OutOfMemory;
             return 0;
         }
         loadedSamples[++lastSong] = it->second;
@@ -74,7 +74,7 @@ public:
         return voice >= 0 && static_cast<std::size_t>(voice) < playing.size() &&
                playing[static_cast<std::size_t>(voice)];
     }
-    int LastError() const override { return error; }
+    AudioError LastError() const override { return error; }
     std::string ErrorText(int code) const override { return "error " + std::to_string(code); }
 
     int SoundingVoices() const {

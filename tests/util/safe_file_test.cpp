@@ -1,14 +1,21 @@
 #include "util/safe_file.h"
 
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <iterator>
+#include <vector>
 
 #include "archive_test_classes.h"
 #include "temp_dir.h"
+#include "util/file_size_signal.h"
 #include "util/text_helpers.h"
 
 namespace fs = std::filesystem;
@@ -158,6 +165,99 @@ TEST(SafeFileTest, AnOlderDamagedCopyIsNeverReplaced) {
     EXPECT_TRUE(full.keptAs.empty());
     EXPECT_TRUE(fs::exists(path));
     EXPECT_NE(full.message.find("could not be kept aside"), std::string::npos) << full.message;
+}
+
+// The id of a process that has ended (and been reaped), so no process answers to it.
+pid_t EndedProcessId() {
+    const pid_t child = fork();
+    if (child == 0) {
+        _exit(0);
+    }
+    waitpid(child, nullptr, 0);
+    return child;
+}
+
+TEST(SafeFileTest, SaveAndLoadRemoveTheTemporaryFilesOfEndedSaves) {
+    const std::string dead = std::to_string(EndedProcessId());
+    const std::string alive = std::to_string(getppid());
+    struct Case {
+        std::string name;
+        bool removed;
+    };
+    const std::vector<Case> cases = {
+        {"progs.dat.tmp-" + dead + "-0", true},
+        {"progs.dat.tmp-" + dead + "-17", true},
+        {"progs.dat.tmp-" + alive + "-0", false},                     // its writer runs
+        {"progs.dat.tmp-" + std::to_string(getpid()) + "-3", false},  // this process's own
+        {"fav.dat.tmp-" + dead + "-0", false},                        // another file's
+        {"progs.dat.tmp-" + dead, false},                             // not the pattern
+        {"progs.dat.tmp-" + dead + "-0x", false},
+        {"progs.dat.tmp--" + dead + "-0", false},
+        {"xprogs.dat.tmp-" + dead + "-0", false},
+    };
+    for (const bool save : {true, false}) {
+        TempDir dir;
+        CFooList list = TwoFoos();
+        ASSERT_TRUE(SaveObjectFile(dir / "progs.dat", list));
+        for (const Case& c : cases) {
+            WriteAll(dir / c.name, {1, 2});
+        }
+        if (save) {
+            ASSERT_TRUE(SaveObjectFile(dir / "progs.dat", list));
+        } else {
+            CFooList back;
+            ASSERT_TRUE(LoadObjectFile(dir / "progs.dat", back));
+        }
+        for (const Case& c : cases) {
+            EXPECT_EQ(fs::exists(dir / c.name), !c.removed) << c.name << (save ? " save" : " load");
+        }
+    }
+}
+
+TEST(SafeFileTest, ASaveBeyondTheFileSizeLimitFailsWithAMessageAndLeavesTheOldFile) {
+    TempDir dir;
+    const fs::path path = dir / "big.dat";
+    WriteAll(path, {1, 2, 3});
+    // In a child, which a SIGXFSZ would kill: the status tells what happened there.
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        signal(SIGXFSZ, SIG_DFL);
+        IgnoreFileSizeSignal();
+        const rlimit limit{4096, 4096};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        const FileResult saved = WriteBytesSafely(path, Bytes(100000, 7));
+        const bool said = saved.message.find("Could not save " + path.string()) == 0 &&
+                          saved.message.find(std::strerror(EFBIG)) != std::string::npos;
+        _exit(!saved && said ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status)) << "killed by signal " << WTERMSIG(status);
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(ReadAll(path), Bytes({1, 2, 3}));
+    EXPECT_EQ(EntriesIn(dir.Path()), 1u);
+}
+
+TEST(SafeFileTest, ReadOnlyFilesAreToldByTheirMode) {
+    TempDir dir;
+    struct Case {
+        const char* name;
+        mode_t mode;  // 0: no such file
+        bool readOnly;
+    };
+    const std::vector<Case> cases = {
+        {"a", 0444, true},  {"b", 0400, true},  {"c", 0644, false},
+        {"d", 0464, false}, {"e", 0402, false}, {"none", 0, false},
+    };
+    for (const Case& c : cases) {
+        if (c.mode != 0) {
+            WriteAll(dir / c.name, {1});
+            fs::permissions(dir / c.name, static_cast<fs::perms>(c.mode));
+        }
+        EXPECT_EQ(IsReadOnlyFile(dir / c.name), c.readOnly) << c.name;
+    }
+    EXPECT_FALSE(IsReadOnlyFile(dir.Path()));
 }
 
 TEST(SafeFileTest, DataDirectoryRule) {

@@ -13,6 +13,7 @@
 #include "guitar/tuning.h"
 #include "music/chord_type.h"
 #include "tools/make_chords/chart_picker.h"
+#include "util/file_size_signal.h"
 #include "util/safe_file.h"
 
 namespace {
@@ -55,6 +56,7 @@ constexpr std::string_view kHeader =
 }  // namespace
 
 int main(int argc, char** argv) {
+    IgnoreFileSizeSignal();
     bool report = false;
     std::string output;
     for (int i = 1; i < argc; ++i) {

@@ -6,9 +6,11 @@
 #include <vector>
 
 #include "tools/make_soundpack/default_pack.h"
+#include "util/file_size_signal.h"
 #include "util/safe_file.h"
 
 int main(int argc, char** argv) {
+    IgnoreFileSizeSignal();
     if (argc != 2) {
         std::cerr << "usage: make_soundpack OUT.spk\n";
         return 2;

@@ -189,7 +189,7 @@ TEST(AudioMixerTest, StopAllSilencesEveryVoiceAndEndedVoicesAreFree) {
     EXPECT_TRUE(mixer.IsPlaying(b));
     EXPECT_EQ(first[299], std::lround(0.4f * 10000));
     EXPECT_EQ(first[300], std::lround(0.4f * 5000));
-    mixer.Stop(CAudioMixer::kEveryVoice);
+    mixer.Stop(kAllVoices);
     EXPECT_EQ(mixer.ActiveVoices(), 0);
     const std::vector<std::int16_t> silent = MixFrames(mixer, 512);
     EXPECT_TRUE(std::all_of(silent.begin(), silent.end(), [](std::int16_t f) { return f == 0; }));

@@ -98,7 +98,7 @@ TEST(AudioOutputLibraryTest, RefusesOutputSettingsOutOfRange) {
     const std::pair<int, int> bad[] = {{0, 12}, {7999, 12}, {22050, 0}, {22050, 65}, {200000, 1}};
     for (const auto& [rate, voices] : bad) {
         EXPECT_FALSE(audio.StartOffline(rate, voices));
-        EXPECT_EQ(audio.LastError(), static_cast<int>(AudioError::BadOutputSettings));
+        EXPECT_EQ(audio.LastError(), AudioError::BadOutputSettings);
         EXPECT_FALSE(audio.StartOutput(rate, voices, 2));
         EXPECT_EQ(audio.OutputKind(), AudioOutputKind::None);
     }
@@ -112,7 +112,7 @@ TEST(AudioOutputLibraryTest, LoadsPlaysAndFreesOffline) {
     ASSERT_NE(song, 0);
     // Playing needs a started output.
     EXPECT_EQ(audio.PlaySample(song, 0), -1);
-    EXPECT_EQ(audio.LastError(), static_cast<int>(AudioError::NotStarted));
+    EXPECT_EQ(audio.LastError(), AudioError::NotStarted);
 
     ASSERT_TRUE(audio.StartOffline(22050, 12));
     EXPECT_EQ(audio.OutputRate(), 22050);
@@ -133,9 +133,9 @@ TEST(AudioOutputLibraryTest, LoadsPlaysAndFreesOffline) {
     EXPECT_TRUE(audio.IsPlaying(looped));
 
     EXPECT_EQ(audio.PlaySample(song, 2), -1);
-    EXPECT_EQ(audio.LastError(), static_cast<int>(AudioError::BadSampleIndex));
+    EXPECT_EQ(audio.LastError(), AudioError::BadSampleIndex);
     EXPECT_EQ(audio.PlaySample(99, 0), -1);
-    EXPECT_EQ(audio.LastError(), static_cast<int>(AudioError::BadSong));
+    EXPECT_EQ(audio.LastError(), AudioError::BadSong);
 
     // Freeing a pack silences its voices before their samples go.
     EXPECT_TRUE(audio.FreeSong(song));
@@ -143,7 +143,7 @@ TEST(AudioOutputLibraryTest, LoadsPlaysAndFreesOffline) {
     const std::vector<std::int16_t> after = audio.Render(50ms);
     EXPECT_TRUE(std::all_of(after.begin(), after.end(), [](std::int16_t f) { return f == 0; }));
     EXPECT_FALSE(audio.FreeSong(song));
-    EXPECT_EQ(audio.LastError(), static_cast<int>(AudioError::BadSong));
+    EXPECT_EQ(audio.LastError(), AudioError::BadSong);
 }
 
 TEST(AudioOutputLibraryTest, StopOneOrAllVoices) {
@@ -180,7 +180,7 @@ TEST(AudioOutputLibraryTest, LoadFailuresLeaveNoPackAndSayWhy) {
     };
     for (const auto& [path, error] : cases) {
         EXPECT_EQ(audio.LoadSong(path), 0) << path;
-        EXPECT_EQ(audio.LastError(), static_cast<int>(error)) << path;
+        EXPECT_EQ(audio.LastError(), error) << path;
     }
 }
 
@@ -237,7 +237,7 @@ TEST(AudioOutputLibraryTest, WithoutADeviceTheSilentOutputKeepsTime) {
         FakeClock clock;
         CAudioOutputLibrary audio(clock.Clock());
         EXPECT_FALSE(audio.StartOutput(22050, 12, 2));
-        EXPECT_EQ(audio.LastError(), static_cast<int>(c.error));
+        EXPECT_EQ(audio.LastError(), c.error);
         EXPECT_EQ(audio.OutputKind(), AudioOutputKind::Silent);
         const int voice = audio.PlaySample(audio.LoadSong(pack), 0);
         EXPECT_GE(voice, 0);
@@ -252,7 +252,7 @@ TEST(AudioOutputLibraryTest, OpensTheDeviceOfTheDummyDriver) {
     const ScopedEnv driver("SDL_AUDIODRIVER", "dummy");
     const ScopedEnv capture(kAudioCaptureVariable, nullptr);
     CAudioOutputLibrary audio;
-    ASSERT_TRUE(audio.StartOutput(22050, 12, 2)) << audio.ErrorText(audio.LastError());
+    ASSERT_TRUE(audio.StartOutput(22050, 12, 2)) << audio.LastErrorText();
     EXPECT_EQ(audio.OutputKind(), AudioOutputKind::Device);
     EXPECT_GT(audio.OutputRate(), 0);
     audio.CloseOutput();

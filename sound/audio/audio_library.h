@@ -4,12 +4,17 @@
 // output, load a sound pack and free it, find one of its samples, start a sample on a free
 // voice, stop one voice or all, ask whether a voice still sounds, and the last error with
 // its text. The program runs
-// them on the audio output of sound/audio/ (CAudioOutputLibrary); tests use a fake.
+// them on the audio output of this folder (CAudioOutputLibrary); tests use a fake.
 //
 // Song handles are integers, 0 for none. Voices are numbered from 0; kAllVoices (-3) means
 // every voice. All calls come from the user-interface thread.
 
 #include <string>
+
+#include "sound/audio/audio_errors.h"
+
+// Passed as a voice number: every voice at once.
+inline constexpr int kAllVoices = -3;
 
 class AudioLibrary {
 public:
@@ -30,6 +35,8 @@ public:
     virtual void StopSound(int voice) = 0;
     // False for -1 and for a voice that has ended.
     virtual bool IsPlaying(int voice) const = 0;
-    virtual int LastError() const = 0;
+    virtual AudioError LastError() const = 0;
+    // The player's text for any code, "Unknown error" for a code without one.
     virtual std::string ErrorText(int code) const = 0;
+    std::string LastErrorText() const { return ErrorText(static_cast<int>(LastError())); }
 };

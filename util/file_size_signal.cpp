@@ -1,0 +1,7 @@
+#include "util/file_size_signal.h"
+
+#include <csignal>
+
+void IgnoreFileSizeSignal() {
+    std::signal(SIGXFSZ, SIG_IGN);
+}
