@@ -14,7 +14,7 @@ void BM_Triad(benchmark::State& state) {
     const CTuning standard;
     for (auto _ : state) {
         guitar.GenerateVoicings(standard, kNoteC, 0, 4);
-        benchmark::DoNotOptimize(guitar.slots[0].scores[0]);
+        benchmark::DoNotOptimize(guitar.Voicings().Slots()[0].scores[0]);
     }
 }
 BENCHMARK(BM_Triad)->Unit(benchmark::kMicrosecond);
@@ -24,7 +24,7 @@ void BM_SixToneChord(benchmark::State& state) {
     const CTuning standard;
     for (auto _ : state) {
         guitar.GenerateVoicings(standard, kNoteC, 34, 4);
-        benchmark::DoNotOptimize(guitar.slots[0].scores[0]);
+        benchmark::DoNotOptimize(guitar.Voicings().Slots()[0].scores[0]);
     }
 }
 BENCHMARK(BM_SixToneChord)->Unit(benchmark::kMicrosecond);
@@ -43,7 +43,7 @@ void BM_StandardSweep(benchmark::State& state) {
     const CTuning standard;
     for (auto _ : state) {
         Sweep(guitar, standard, static_cast<int>(state.range(0)));
-        benchmark::DoNotOptimize(guitar.found);
+        benchmark::DoNotOptimize(guitar.Voicings().Found());
     }
 }
 BENCHMARK(BM_StandardSweep)->DenseRange(3, 6)->Unit(benchmark::kMillisecond);
@@ -55,7 +55,7 @@ void BM_AllTuningsSweep(benchmark::State& state) {
         for (int n = 0; n < kPredefinedTuningCount; ++n) {
             Sweep(guitar, CTuning(n), static_cast<int>(state.range(0)));
         }
-        benchmark::DoNotOptimize(guitar.found);
+        benchmark::DoNotOptimize(guitar.Voicings().Found());
     }
 }
 BENCHMARK(BM_AllTuningsSweep)->DenseRange(3, 6)->Unit(benchmark::kMillisecond);

@@ -48,11 +48,11 @@ std::string FingeringCount(int n) {
 ChordListing GenerateListing(const CTuning& tuning, NoteValue root, int type, int span) {
     CGuitar& guitar = CGuitar::Instance();
     guitar.GenerateVoicings(tuning, root, type, span);
-    ChordListing listing{tuning, root, type, span, "dynamic", guitar.found, {}};
-    for (int v = 1; v <= guitar.found; ++v) {
+    ChordListing listing{tuning, root, type, span, "dynamic", guitar.Voicings().Found(), {}};
+    for (int v = 1; v <= guitar.Voicings().Found(); ++v) {
         CChord chord(tuning);
         guitar.BuildVariation(v, chord);
-        const CVoicingSlot& slot = guitar.slots[static_cast<size_t>(v - 1)];
+        const CVoicingSlot& slot = guitar.Voicings().Slots()[static_cast<size_t>(v - 1)];
         Variation variation{v, slot.frets, chord.strings, slot.scores};
         listing.variations.push_back(variation);
     }

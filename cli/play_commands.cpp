@@ -227,8 +227,9 @@ CChord ChooseChord(const CTuning& tuning, NoteValue root, int type, std::string 
     if (source == "dynamic") {
         CGuitar& guitar = CGuitar::Instance();
         guitar.GenerateVoicings(tuning, root, type, span);
-        if (v < 1 || v > guitar.found) {
-            throw UsageError(ChordTitle(root, type) + " has " + std::to_string(guitar.found) +
+        const int found = guitar.Voicings().Found();
+        if (v < 1 || v > found) {
+            throw UsageError(ChordTitle(root, type) + " has " + std::to_string(found) +
                              " fingerings within a span of " + std::to_string(span) + " frets");
         }
         guitar.BuildVariation(v, chord);

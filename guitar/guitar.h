@@ -1,18 +1,14 @@
 #pragma once
 
-// CGuitar: the program's single guitar object. It holds the voicing generator, the static
-// chord database and the handle of the loaded sound pack.
+// CGuitar: the program's single guitar object. It holds the tuning of the last voicing
+// generation (CVoicingGenerator does the search), the static chord database and the
+// handle of the loaded sound pack.
 //
 //   CGuitar& guitar = CGuitar::Instance();
 //   guitar.GenerateVoicings(CTuning(), kNoteC, 0, 4);   // every C major within 4 frets
 //   CChord chord;
 //   guitar.BuildVariation(1, chord);                    // x32010
-//
-// The generator searches frets 0..15 of every string exhaustively for fingerings that
-// hold every chord tone within the span, scores them and keeps the 50 best, best first.
-// A search allocates nothing: its whole state lives in the fixed arrays below.
 
-#include <array>
 #include <cstdint>
 #include <string>
 
@@ -20,15 +16,7 @@
 #include "guitar/chord_database.h"
 #include "guitar/chord_list.h"
 #include "guitar/tuning.h"
-
-inline constexpr int kVoicingSlots = 50;
-inline constexpr int kHighestSearchedFret = 15;
-
-struct CVoicingSlot {
-    std::array<int, kStringCount> frets{};          // -1 muted, 0 open; in stored order
-    std::array<NoteValue, kStringCount> notes{};    // -1 muted; in stored order
-    std::array<int, 7> scores{};                    // total, then the six partial scores
-};
+#include "guitar/voicing_generator.h"
 
 class CGuitar {
 public:
@@ -43,17 +31,9 @@ public:
     CTuning tuning;
     int staticChords = 0;
     int chordType = -1;
-    std::array<NoteValue, 12> tones{};
     NoteValue root = kNoteUnsupported;
-    std::array<CVoicingSlot, kVoicingSlots> slots{};
-    int slotCount = 0;
-    int maxSpan = 4;
-    // How many fingerings the last generation found, at most 50.
-    int found = 0;
 
-    CGuitar();
-    // Writes the chord cache when static chords are available (SaveChordCache).
-    ~CGuitar();
+    CGuitar() = default;
     CGuitar(const CGuitar&) = delete;
     CGuitar& operator=(const CGuitar&) = delete;
 
@@ -64,50 +44,21 @@ public:
     // loadError says why. `storedCrc` is the settings entry CRC, updated after a parse.
     bool LoadStaticChords(std::uint32_t& storedCrc, ProgressReporter& progress, Prompter& prompter);
     static bool ChordFilesPresent();
-    // Writes chordList as the cache beside the database it came from. Done at exit after
-    // every successful load; never after a failed one, so the last good cache survives.
+    // Writes chordList as the cache beside the database it came from. The window program
+    // calls it once at shutdown after every successful load; never after a failed one, so
+    // the last good cache survives. The command-line tool never writes the cache.
     FileResult SaveChordCache();
 
-    // Finds and ranks the fingerings of a chord. A left-handed tuning is searched in pitch
-    // order, like its right-handed twin, and its results are stored mirrored, so both
-    // hands get the same chords.
+    // Finds and ranks the fingerings of a chord (CVoicingGenerator::Generate). Always true.
     bool GenerateVoicings(CTuning forTuning, NoteValue chordRoot, int type, int span);
+    // The fingerings of the last generation.
+    const CVoicingGenerator& Voicings() const { return voicings_; }
 
     // Writes variation v (1..50) of the last generation into the chord. A variation the
     // last generation did not find gives the chord with every string muted, and false.
     bool BuildVariation(int v, CChord& chord) const;
 
 private:
-    // Search state, strings in pitch order (string 0 the lowest-pitched).
-    std::array<std::array<int, 16>, kStringCount> candidateFrets_{};
-    std::array<std::array<NoteValue, 16>, kStringCount> candidateNotes_{};
-    std::array<int, kStringCount> candidateCount_{};
-    std::array<int, kStringCount> curFrets_{};
-    std::array<NoteValue, kStringCount> curNotes_{};
-    std::array<int, 7> curScore_{};
-    unsigned requiredPitchClasses_ = 0;
-    NoteValue firstTone_ = kNoteNone;
-    bool mirrored_ = false;
+    CVoicingGenerator voicings_;
     ChordDatabaseFiles chordFiles_;
-
-    // What the strings chosen so far contribute to acceptance and the scores.
-    struct Fingering {
-        unsigned present = 0;  // pitch classes sounding
-        int lowFretted = kHighestSearchedFret + 1;
-        int highFretted = 0;
-        int lowSounding = kHighestSearchedFret + 1;
-        int highSounding = 0;
-        int fretted = 0;
-        int fretSum = 0;
-        int open = 0;
-        int doubled = 0;  // neighbouring sounding strings on the same spelled note
-    };
-
-    Fingering WithString(const Fingering& above, int s, int position) const;
-    bool CanComplete(const Fingering& f, int stringsLeft) const;
-    void SearchUpper(int s, const Fingering& above);
-    void SearchLowest(const Fingering& above);
-    // bass: the lowest sounding string (strings below it are muted).
-    void Evaluate(const Fingering& f, int bass);
-    void Insert();
 };

@@ -342,8 +342,8 @@ TEST_F(ChordDatabaseTest, MissingOrBrokenFiles) {
     }
 }
 
-// The program's guitar object: the cache is written at exit after a good load and never
-// after a failed one.
+// The program's guitar object: the cache is written at shutdown (SaveChordCache) after a
+// good load and never after a failed one.
 class GuitarChordDatabaseTest : public ChordDatabaseTest {
 protected:
     void SetUp() override { setenv("FRETQUILL_APPDIR", dir.Path().c_str(), 1); }
@@ -361,6 +361,7 @@ TEST_F(GuitarChordDatabaseTest, ExitWritesTheCacheTheNextStartReadsIt) {
         EXPECT_EQ(guitar.staticChords, 1);
         EXPECT_EQ(guitar.loadError, "");
         EXPECT_FALSE(fs::exists(cache));
+        EXPECT_TRUE(guitar.SaveChordCache());
     }
     ASSERT_TRUE(fs::exists(cache));
     {
@@ -370,6 +371,7 @@ TEST_F(GuitarChordDatabaseTest, ExitWritesTheCacheTheNextStartReadsIt) {
         EXPECT_TRUE(guitar.LoadStaticChords(crc, progress, prompter));
         EXPECT_EQ(progress.lines.back(), "Cache loaded, starting...");
         EXPECT_EQ(Contents(guitar.chordList), kFixtureChords);
+        EXPECT_TRUE(guitar.SaveChordCache());
     }
     // An edit makes the cache stale; it is gone at once, so a failed write at exit cannot
     // leave it to be trusted under the new CRC.
@@ -381,6 +383,7 @@ TEST_F(GuitarChordDatabaseTest, ExitWritesTheCacheTheNextStartReadsIt) {
         EXPECT_TRUE(guitar.LoadStaticChords(crc, progress, prompter));
         EXPECT_EQ(progress.lines[1], "Change detected, reloading...");
         EXPECT_FALSE(fs::exists(cache));
+        EXPECT_TRUE(guitar.SaveChordCache());
     }
     ASSERT_TRUE(fs::exists(cache));
     // The cache alone: loaded, and written back whole at exit.
@@ -391,6 +394,7 @@ TEST_F(GuitarChordDatabaseTest, ExitWritesTheCacheTheNextStartReadsIt) {
         RecordingPrompter prompter;
         EXPECT_TRUE(guitar.LoadStaticChords(crc, progress, prompter));
         EXPECT_EQ(guitar.chordList.Count(), 4);
+        EXPECT_TRUE(guitar.SaveChordCache());
     }
     CChordList back;
     ASSERT_TRUE(LoadObjectFile(cache, back));
@@ -521,8 +525,8 @@ TEST_F(GuitarChordDatabaseTest, MissingChordsAreToldOnceAndShownGenerated) {
     };
     const Case cases[] = {
         {kNoteC, 0, 1, ChordLookup::Stored, {-1, 3, 2, 0, 1, 0}},
-        {kNoteAFlat, 0, 1, ChordLookup::Generated, generator.slots[0].frets},
-        {kNoteAFlat, 0, 6, ChordLookup::Generated, generator.slots[5].frets},
+        {kNoteAFlat, 0, 1, ChordLookup::Generated, generator.Voicings().Slots()[0].frets},
+        {kNoteAFlat, 0, 6, ChordLookup::Generated, generator.Voicings().Slots()[5].frets},
         {kNoteAFlat, 5, 1, ChordLookup::Stored, {}},
     };
     for (const Case& c : cases) {

@@ -55,10 +55,11 @@ TEST(VoicingGeneratorTest, RanksFingeringsAsThePlayerExpects) {
         CGuitar guitar;
         ASSERT_TRUE(guitar.GenerateVoicings(c.tuning, c.root, c.type, c.span));
         if (c.found >= 0) {
-            EXPECT_EQ(guitar.found, c.found) << c.what;
+            EXPECT_EQ(guitar.Voicings().Found(), c.found) << c.what;
         }
         for (const Expected& e : c.variations) {
-            const CVoicingSlot& slot = guitar.slots[static_cast<size_t>(e.variation - 1)];
+            const CVoicingSlot& slot =
+                guitar.Voicings().Slots()[static_cast<size_t>(e.variation - 1)];
             EXPECT_EQ(slot.frets, e.frets) << c.what << " variation " << e.variation;
             EXPECT_EQ(slot.scores[0], e.total) << c.what << " variation " << e.variation;
         }
@@ -69,7 +70,7 @@ TEST(VoicingGeneratorTest, PartialScoresOfOpenC) {
     CGuitar guitar;
     guitar.GenerateVoicings(CTuning(), kNoteC, 0, 4);
     const std::array<int, 7> scores = {201, 24, 36, 20, 50, 26, 45};
-    EXPECT_EQ(guitar.slots[0].scores, scores);
+    EXPECT_EQ(guitar.Voicings().Slots()[0].scores, scores);
 }
 
 TEST(VoicingGeneratorTest, FlatRootsEarnTheBassBonusLikeSharpOnes) {
@@ -77,22 +78,22 @@ TEST(VoicingGeneratorTest, FlatRootsEarnTheBassBonusLikeSharpOnes) {
     flat.GenerateVoicings(CTuning(), kNoteBFlat, 0, 4);
     CGuitar sharp;
     sharp.GenerateVoicings(CTuning(), kNoteASharp, 0, 4);
-    ASSERT_EQ(flat.found, sharp.found);
-    for (int v = 0; v < flat.found; ++v) {
-        EXPECT_EQ(flat.slots[v].frets, sharp.slots[v].frets) << v + 1;
-        EXPECT_EQ(flat.slots[v].scores, sharp.slots[v].scores) << v + 1;
+    ASSERT_EQ(flat.Voicings().Found(), sharp.Voicings().Found());
+    for (int v = 0; v < flat.Voicings().Found(); ++v) {
+        EXPECT_EQ(flat.Voicings().Slots()[v].frets, sharp.Voicings().Slots()[v].frets) << v + 1;
+        EXPECT_EQ(flat.Voicings().Slots()[v].scores, sharp.Voicings().Slots()[v].scores) << v + 1;
     }
-    EXPECT_EQ(flat.slots[0].scores[4], 50);
+    EXPECT_EQ(flat.Voicings().Slots()[0].scores[4], 50);
 }
 
 TEST(VoicingGeneratorTest, SpanThreeKeepsFrettedStringsWithinTwoFrets) {
     CGuitar guitar;
     guitar.GenerateVoicings(CTuning(), kNoteG, 14, 3);
-    ASSERT_GT(guitar.found, 0);
-    for (int v = 0; v < guitar.found; ++v) {
+    ASSERT_GT(guitar.Voicings().Found(), 0);
+    for (int v = 0; v < guitar.Voicings().Found(); ++v) {
         int low = 99;
         int high = 0;
-        for (int fret : guitar.slots[v].frets) {
+        for (int fret : guitar.Voicings().Slots()[v].frets) {
             if (fret > 0) {
                 low = std::min(low, fret);
                 high = std::max(high, fret);
@@ -106,7 +107,7 @@ TEST(VoicingGeneratorTest, VariationsBeyondTheFoundOnesAreNeverStale) {
     CGuitar guitar;
     guitar.GenerateVoicings(CTuning(), kNoteC, 0, 4);
     guitar.GenerateVoicings(CTuning(), kNoteC, 4, 4);  // five fingerings only
-    ASSERT_EQ(guitar.found, 5);
+    ASSERT_EQ(guitar.Voicings().Found(), 5);
     CChord chord;
     EXPECT_TRUE(guitar.BuildVariation(5, chord));
     EXPECT_FALSE(guitar.BuildVariation(6, chord));
@@ -131,8 +132,8 @@ TEST(VoicingGeneratorTest, BuildVariationWritesTheNotesInTheTuningsOrder) {
 TEST(VoicingGeneratorTest, SixToneChordNeedsEveryString) {
     CGuitar guitar;
     guitar.GenerateVoicings(CTuning(), kNoteC, 34, 4);
-    for (int v = 0; v < guitar.found; ++v) {
-        for (int fret : guitar.slots[v].frets) {
+    for (int v = 0; v < guitar.Voicings().Found(); ++v) {
+        for (int fret : guitar.Voicings().Slots()[v].frets) {
             EXPECT_GE(fret, 0);
         }
     }

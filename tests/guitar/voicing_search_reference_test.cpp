@@ -169,10 +169,10 @@ TEST(VoicingSearchTest, FindsWhatTheFullOdometerFindsInTheSameOrder) {
             guitar.GenerateVoicings(tunings[t], root, type, span);
             const std::vector<CVoicingSlot> expected =
                 ReferenceSearch().Run(tunings[t], root, type, span);
-            ASSERT_EQ(guitar.found, static_cast<int>(expected.size()))
+            ASSERT_EQ(guitar.Voicings().Found(), static_cast<int>(expected.size()))
                 << "tuning " << t << " type " << type;
             for (size_t v = 0; v < expected.size(); ++v) {
-                const CVoicingSlot& got = guitar.slots[v];
+                const CVoicingSlot& got = guitar.Voicings().Slots()[v];
                 ASSERT_EQ(got.frets, expected[v].frets) << "tuning " << t << " type " << type
                                                         << " variation " << v + 1;
                 ASSERT_EQ(got.notes, expected[v].notes) << v;
