@@ -98,9 +98,14 @@ NoteArg ParseNoteArg(std::string_view text) {
 
 NoteValue ParseRoot(std::string_view text) {
     constexpr const char* kHint = "a root is a note name without octave, like C, F# or Bb";
+    // A root may be written with a lower-case letter: "f#", "bb".
+    std::string written(text);
+    if (!written.empty() && written[0] >= 'a' && written[0] <= 'g') {
+        written[0] = static_cast<char>(written[0] - 'a' + 'A');
+    }
     NoteArg arg;
     try {
-        arg = ParseNoteArg(text);
+        arg = ParseNoteArg(written);
     } catch (const UsageError&) {
         throw UsageError("unknown root " + Quoted(text) + "; " + kHint);
     }
@@ -114,26 +119,9 @@ NoteValue ParseRoot(std::string_view text) {
 }
 
 int ParseChordType(std::string_view text) {
-    for (int type = 0; type < kChordTypeCount; ++type) {
-        if (text == ChordTypeSymbol(type)) {
-            return type;
-        }
-    }
-    for (int type = 0; type < kChordTypeCount; ++type) {
-        if (EqualsIgnoringCase(text, ChordTypeKey(type))) {
-            return type;
-        }
-    }
-    for (int type = 0; type < kChordTypeCount; ++type) {
-        if (EqualsIgnoringCase(text, ChordTypeName(type))) {
-            return type;
-        }
-    }
-    if (!text.empty() && text[0] == '#') {
-        const int type = WholeNumber(text.substr(1));
-        if (type >= 0 && type < kChordTypeCount) {
-            return type;
-        }
+    const int type = ChordTypeFromText(text);
+    if (type >= 0) {
+        return type;
     }
     throw UsageError("unknown chord type " + Quoted(text) +
                      "; try a symbol like m7, a type name like MINOR_SEVENTH, a full name like "

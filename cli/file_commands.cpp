@@ -5,6 +5,7 @@
 #include <CLI/CLI.hpp>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -62,17 +63,21 @@ void AddDumpCommand(CLI::App& app) {
     };
     auto options = std::make_shared<Options>();
     CLI::App* command = app.add_subcommand(
-        "dump", "Print one of the program's data files (chords.dat, progs.dat, fav.dat, a .fqp "
-                "exchange file) as JSON");
+        "dump",
+        "Print one of the program's data files (chords.dat, progs.dat, fav.dat, a .fqp "
+        "exchange file) as JSON");
     command->add_option("FILE", options->file, "The file to print")->required();
-    command->add_option("--kind", options->kind,
-                        std::string("What the file holds: ") + kKinds +
-                            "; by default taken from the file name");
+    command->add_option(
+        "--kind", options->kind,
+        std::string("What the file holds: ") + kKinds + "; by default taken from the file name");
     AddJsonFlag(*command, options->json);
     command->callback([options] {
+        const bool fromInput = options->file == "-";
         std::optional<LibraryFileKind> kind;
         if (!options->kind.empty()) {
             kind = ParseKind(options->kind);
+        } else if (fromInput) {
+            throw UsageError(std::string("give --kind ") + kKinds + " to read standard input");
         } else {
             kind = KindFromFileName(options->file);
             if (!kind) {
@@ -80,18 +85,31 @@ void AddDumpCommand(CLI::App& app) {
                                  "' holds from its name; give --kind " + kKinds);
             }
         }
-        std::error_code ec;
-        if (std::filesystem::is_directory(options->file, ec)) {
-            throw std::runtime_error("cannot read " + options->file + ": it is a directory");
+        std::string bytes;
+        if (fromInput) {
+            bytes.assign(std::istreambuf_iterator<char>(std::cin),
+                         std::istreambuf_iterator<char>());
+        } else {
+            // A FIFO or device would block or never end; only a plain file is read.
+            std::error_code ec;
+            if (!std::filesystem::is_regular_file(options->file, ec)) {
+                if (!std::filesystem::exists(options->file, ec)) {
+                    throw std::runtime_error("cannot open " + options->file + ": " +
+                                             "No such file or directory");
+                }
+                throw UsageError("cannot read " + options->file + ": it is not a regular file");
+            }
+            std::ifstream file(options->file, std::ios::binary);
+            if (!file) {
+                throw std::runtime_error("cannot open " + options->file + ": " + ErrnoText());
+            }
+            bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+            if (file.bad()) {
+                throw std::runtime_error("cannot read " + options->file + ": " + ErrnoText());
+            }
         }
-        std::ifstream in(options->file, std::ios::binary);
-        if (!in) {
-            throw std::runtime_error("cannot open " + options->file + ": " + ErrnoText());
-        }
-        const std::uintmax_t size = std::filesystem::file_size(options->file, ec);
-        if (ec) {
-            throw std::runtime_error("cannot read " + options->file + ": " + ec.message());
-        }
+        std::istringstream in(bytes);
+        const std::uintmax_t size = bytes.size();
         RegisterLibraryClasses();
         std::unique_ptr<CObject> root = MakeFileRoot(*kind);
         // The lists are read as empty from an empty file, as the program does; an exchange
@@ -111,8 +129,8 @@ void AddDumpCommand(CLI::App& app) {
                             " is outside the range the program uses",
                         kExitOk);
         }
-        std::cout << FileToJson(*kind, *root).dump(
-                         2, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
+        std::cout << FileToJson(*kind, *root)
+                         .dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
                   << '\n';
     });
 }
@@ -125,8 +143,9 @@ void AddWriteCommand(CLI::App& app) {
     };
     auto options = std::make_shared<Options>();
     CLI::App* command = app.add_subcommand(
-        "write", "Write one of the program's data files from a JSON document of the form dump "
-                 "prints, byte for byte as the program writes it");
+        "write",
+        "Write one of the program's data files from a JSON document of the form dump "
+        "prints, byte for byte as the program writes it");
     command->add_option("KIND", options->kind, std::string("The file to write: ") + kKinds)
         ->required();
     command->add_option("JSON", options->json, "The JSON document; - for standard input")

@@ -17,6 +17,7 @@ namespace {
 int Run(int argc, char** argv) {
     CLI::App app("Fretquill's chords, scales, tunings and files from a terminal.", "fretquill-cli");
     app.require_subcommand(0, 1);
+    app.set_version_flag("--version", std::string("fretquill-cli ") + FRETQUILL_VERSION);
 
     // One registration per command file (declared in commands.h); a new command file adds
     // its line here.
@@ -32,6 +33,8 @@ int Run(int argc, char** argv) {
         return app.exit(help);
     } catch (const CLI::CallForAllHelp& help) {
         return app.exit(help);
+    } catch (const CLI::CallForVersion& version) {
+        return app.exit(version);
     } catch (const CLI::ParseError& error) {
         return ReportError(std::string(error.what()) + " (see --help)", kExitUsage);
     }

@@ -10,6 +10,7 @@
 #include "cli/commands.h"
 #include "music/chord_identification.h"
 #include "music/chord_type.h"
+#include "music/scale.h"
 
 namespace {
 
@@ -47,6 +48,10 @@ void AddNoteCommand(CLI::App& app) {
         std::vector<std::vector<std::string>> rows = {{"TEXT", "NOTE", "OCTAVE", "NAME"}};
         for (const std::string& text : options->texts) {
             const CNote note = CNote::Parse(text);
+            // A text the program would read as no note is refused rather than shown.
+            if (note.note == kNoteNone) {
+                throw UsageError("unknown note '" + text + "'");
+            }
             const std::string name = note.Format(true);
             document.push_back(
                 {{"text", text}, {"note", note.note}, {"octave", note.octave}, {"name", name}});
@@ -128,7 +133,7 @@ void AddNameCommand(CLI::App& app) {
                 names.push_back(arg.note.Format(arg.hasOctave));
             }
         }
-        const std::string name = IdentifyChord(notes);
+        const std::string name = IdentifyChordOverFirst(notes);
         if (options->json) {
             PrintJson({{"notes", names}, {"name", name}});
         } else {
@@ -182,9 +187,58 @@ std::string TuningsText() {
     return text.str();
 }
 
+void AddTypesCommand(CLI::App& app) {
+    auto json = std::make_shared<bool>(false);
+    CLI::App* command = app.add_subcommand(
+        "types", "List the chord types with their aliases, the scales and the modes");
+    AddJsonFlag(*command, *json);
+    command->callback([json] {
+        nlohmann::json document = {{"chord_types", nlohmann::json::array()},
+                                   {"scales", nlohmann::json::array()},
+                                   {"modes", nlohmann::json::array()}};
+        std::vector<std::vector<std::string>> chords = {{"#", "SYMBOL", "NAME", "ALIASES"}};
+        for (int type = 0; type < kChordTypeCount; ++type) {
+            const std::vector<std::string> aliases = ChordTypeAliases(type);
+            std::string joined;
+            for (const std::string& alias : aliases) {
+                joined += (joined.empty() ? "" : " ") + alias;
+            }
+            document["chord_types"].push_back({{"number", type},
+                                               {"symbol", ChordTypeSymbol(type)},
+                                               {"name", ChordTypeName(type)},
+                                               {"aliases", aliases}});
+            chords.push_back(
+                {std::to_string(type), ChordTypeSymbol(type), ChordTypeName(type), joined});
+        }
+        // Scale 2 is named but never built, so it is not offered.
+        std::vector<std::vector<std::string>> scales = {{"#", "SCALE"}};
+        for (int type = 0; type < kScaleTypeCount; ++type) {
+            if (type != kScaleNaturalMinor) {
+                document["scales"].push_back({{"number", type}, {"name", ScaleName(type)}});
+                scales.push_back({std::to_string(type), ScaleName(type)});
+            }
+        }
+        std::vector<std::vector<std::string>> modes = {{"#", "MODE"}};
+        for (int mode = 0; mode < kModeCount; ++mode) {
+            document["modes"].push_back({{"number", mode}, {"name", ModeName(mode)}});
+            modes.push_back({std::to_string(mode), ModeName(mode)});
+        }
+        if (*json) {
+            PrintJson(document);
+            return;
+        }
+        PrintTable(std::cout, chords);
+        std::cout << "\n";
+        PrintTable(std::cout, scales);
+        std::cout << "\n";
+        PrintTable(std::cout, modes);
+    });
+}
+
 void AddNoteCommands(CLI::App& app) {
     AddNoteCommand(app);
     AddTonesCommand(app);
+    AddTypesCommand(app);
     AddNameCommand(app);
     AddTuningsCommand(app);
 }

@@ -57,6 +57,10 @@ CChartFingering ChartFingering(const ChartFrets& frets) {
     return best;
 }
 
+bool ChartHandHolds(const ChartFrets& frets) {
+    return ChartFingering(frets).fingers <= kChartMaxFingers;
+}
+
 int ChartPosition(const ChartFrets& frets) {
     int lowest = 0;
     for (int fret : frets) {
@@ -141,9 +145,8 @@ std::string ChartShapeFault(const CTuning& tuning, const ChartFrets& frets, Note
     if (innerMuted > 1) {
         return "mutes " + std::to_string(innerMuted) + " strings between sounding ones";
     }
-    const int fingers = ChartFingering(frets).fingers;
-    if (fingers > kChartMaxFingers) {
-        return "needs " + std::to_string(fingers) + " fingers";
+    if (!ChartHandHolds(frets)) {
+        return "needs " + std::to_string(ChartFingering(frets).fingers) + " fingers";
     }
     return "";
 }

@@ -45,6 +45,10 @@ struct CChartFingering {
 // The fewest fingers that hold the fretted notes with at most one barre.
 CChartFingering ChartFingering(const ChartFrets& frets);
 
+// Whether one hand holds the fretted notes: at most kChartMaxFingers fingers, counted as
+// ChartFingering counts them.
+bool ChartHandHolds(const ChartFrets& frets);
+
 // The lowest fretted fret; 0 when no string is fretted (all open or muted).
 int ChartPosition(const ChartFrets& frets);
 

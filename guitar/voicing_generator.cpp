@@ -4,6 +4,7 @@
 #include <bit>
 #include <vector>
 
+#include "guitar/chord_chart_rules.h"
 #include "music/chord_type.h"
 
 CVoicingGenerator::CVoicingGenerator() {
@@ -156,7 +157,13 @@ void CVoicingGenerator::Evaluate(const Fingering& f, int bass) {
         return;
     }
     Score(f, bass);
-    Insert();
+    // One hand must hold it. Counting fingers costs more than scoring, so only a fingering
+    // the full table would take is counted; up to four fretted strings always fit.
+    const bool tableTakes = slotCount_ < kVoicingSlots ||
+                            slots_[kVoicingSlots - 1].scores[kScoreTotal] < curScore_[kScoreTotal];
+    if (tableTakes && (f.fretted <= kChartMaxFingers || ChartHandHolds(curFrets_))) {
+        Insert();
+    }
 }
 
 void CVoicingGenerator::Score(const Fingering& f, int bass) {

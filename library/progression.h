@@ -4,7 +4,7 @@
 // Its player steps it one time slot at a time:
 //
 //   progression.ResetPlayback();                  // or SeekPattern(id) to start later
-//   // on every timer tick (1000 / (BPM / 60) ms):
+//   // on every timer tick (60000 / BPM ms, rounded):
 //   if (!progression.PlayStep(player)) stopTimer();
 //
 // Each pattern plays NumTimesToPlay passes in a row, in list order, once through. A slot

@@ -26,6 +26,15 @@ inline constexpr int kMaxChordTones = 12;
 // The number whose type name equals the text exactly (case-sensitive); -1 when none does.
 int ChordTypeFromName(std::string_view typeName);
 
+// The type a person's text names, -1 when none does. Tried in this order: a symbol or an
+// alias, with its case ("m7", "M7", "min7", "ø"); a type name or a full name in any case
+// ("minor_seventh", "Minor Seventh"); "#N" for type number N.
+int ChordTypeFromText(std::string_view text);
+
+// The other common spellings of a type ("min", "mi", "-" for the minor chord); none outside
+// 0..35.
+std::vector<std::string> ChordTypeAliases(int type);
+
 // "Major Seventh" / "maj7"; "No Chord" for kNoChord; "" for any other number outside 0..35.
 std::string ChordTypeName(int type);
 std::string ChordTypeSymbol(int type);

@@ -26,6 +26,7 @@ struct ChordTypeRow {
     const char* typeName;
     const char* fullName;
     const char* symbol;
+    const char* aliases;
     ChordFormula formula;
 };
 

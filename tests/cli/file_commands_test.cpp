@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -12,8 +13,8 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
-#include <functional>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <nlohmann/json.hpp>
 
@@ -58,7 +59,7 @@ std::unique_ptr<CPattern> Pattern(const std::string& name, const std::string& pi
 
 void FillProgression(CProgression& p) {
     p.name = "Blues \xC3\xA9t\xC3\xA9 \xF0\x9D\x84\x9E";  // accents and a clef beyond the BMP
-    p.description = std::string(300, 'd');             // the two-byte length form
+    p.description = std::string(300, 'd');                // the two-byte length form
     p.tuningKey = 27;
     p.created = 1700000000;
     p.modified = 5000000000;  // beyond 32 bits: the long time form
@@ -148,7 +149,8 @@ TEST(CliFileCommands, DumpThenWriteGivesTheSameBytesForEveryKind) {
         const fs::path json = files.dir / (kind + ".json");
         WriteText(json, dump.out);
         const fs::path out = files.dir / (kind + ".out");
-        const cli_test::Result write = cli_test::RunCli({"write", kind, json.string(), out.string()});
+        const cli_test::Result write =
+            cli_test::RunCli({"write", kind, json.string(), out.string()});
         ASSERT_EQ(write.status, 0) << kind << ": " << write.err;
         EXPECT_EQ(write.out, "");
         EXPECT_EQ(ReadBytes(out), ReadBytes(path)) << kind;
@@ -177,7 +179,8 @@ TEST(CliFileCommands, DumpGivesEveryFieldInItsOrder) {
     // Compared as text after parsing both, so the order of the keys counts.
     EXPECT_EQ(ordered_json::parse(favorites.out).dump(), ordered_json::parse(expected).dump());
 
-    const ordered_json progs = ordered_json::parse(cli_test::RunCli({"dump", files.progs.string()}).out);
+    const ordered_json progs =
+        ordered_json::parse(cli_test::RunCli({"dump", files.progs.string()}).out);
     std::vector<std::string> keys;
     for (const auto& item : progs.items()) {
         keys.push_back(item.key());
@@ -188,9 +191,8 @@ TEST(CliFileCommands, DumpGivesEveryFieldInItsOrder) {
     for (const auto& item : blues.items()) {
         keys.push_back(item.key());
     }
-    EXPECT_EQ(keys, (std::vector<std::string>{"id", "name", "description", "tuningKey",
-                                              "created", "modified", "BPM", "nextPatternId",
-                                              "patterns"}));
+    EXPECT_EQ(keys, (std::vector<std::string>{"id", "name", "description", "tuningKey", "created",
+                                              "modified", "BPM", "nextPatternId", "patterns"}));
     keys.clear();
     for (const auto& item : blues["patterns"][0].items()) {
         keys.push_back(item.key());
@@ -206,7 +208,8 @@ TEST(CliFileCommands, DumpGivesEveryFieldInItsOrder) {
               ordered_json::parse(R"(["E5", "B4", "G4", "D4", "A3", "E3"])"));
     EXPECT_EQ(blues["patterns"][1]["chord"]["rightHanded"], 0);
 
-    const ordered_json chords = ordered_json::parse(cli_test::RunCli({"dump", files.chords.string()}).out);
+    const ordered_json chords =
+        ordered_json::parse(cli_test::RunCli({"dump", files.chords.string()}).out);
     EXPECT_EQ(chords["chords"][1]["strings"],
               ordered_json::parse(R"(["E3", "Rest3", "UNKNOWN", "E-1", "B4", "E5"])"));
     EXPECT_EQ(chords["chords"][2]["strings"][4], "Unsupported");
@@ -249,19 +252,23 @@ TEST(CliFileCommands, ADamagedFileIsStatus2WithOneLineAndItsOffset) {
     };
     const std::vector<Case> cases = {
         {"truncated", "progs.dat", Bytes(progs.begin(), progs.begin() + 61), "end of data"},
-        {"data after the end", "fav.dat", [&] {
+        {"data after the end", "fav.dat",
+         [&] {
              Bytes b = fav;
              b.push_back(0);
              return b;
-         }(), "1 bytes follow the end of the stored data at byte " + std::to_string(fav.size())},
+         }(),
+         "1 bytes follow the end of the stored data at byte " + std::to_string(fav.size())},
         {"tag 0x8000", "progs.dat", {0x01, 0x00, 0x00, 0x80}, "0x8000 (class index 0) at byte 2"},
         {"a favorite where progressions belong", "progs.dat", fav,
          "class \"CFavorite\" where \"CProgression\" was expected at byte 2"},
-        {"unknown class", "fav.dat",
+        {"unknown class",
+         "fav.dat",
          {0x01, 0x00, 0xFF, 0xFF, 0x00, 0x00, 0x04, 0x00, 'C', 'Z', 'a', 'p'},
          "unknown class name \"CZap\" at byte 8"},
         {"huge count", "chords.dat", {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F}, "count 2147483647"},
-        {"string beyond the data", "x.fqp",
+        {"string beyond the data",
+         "x.fqp",
          {0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0xFF, 0xFE, 0xFF, 0x70},
          "string length 112 is larger than the data left (0 bytes) at byte 10"},
     };
@@ -290,12 +297,16 @@ TEST(CliFileCommands, KindsFromNamesAndOptions) {
         {{"dump", (files.dir / "notes.txt").string()}, 2, "--kind"},
         {{"dump", files.progs.string(), "--kind", "songs"}, 2, "unknown kind 'songs'"},
         {{"dump", (files.dir / "none.fqp").string()}, 1, "cannot open"},
-        {{"dump", files.dir.Path().string(), "--kind", "chords"}, 1, "directory"},
+        {{"dump", files.dir.Path().string(), "--kind", "chords"}, 2, "not a regular file"},
+        // A FIFO would block the read for ever.
+        {{"dump", (files.dir / "pipe.fqp").string()}, 2, "not a regular file"},
+        {{"dump", "-"}, 2, "to read standard input"},
         // A progressions file read as favorites: the class is in the wrong place.
         {{"dump", files.progs.string(), "--kind", "favorites"}, 2, "where \"CFavorite\""},
         {{"write", "songs", "x.json", "out"}, 2, "unknown kind 'songs'"},
     };
     WriteText(files.dir / "notes.txt", "hello");
+    ASSERT_EQ(mkfifo((files.dir / "pipe.fqp").c_str(), 0600), 0);
     for (const Case& c : cases) {
         const cli_test::Result run = cli_test::RunCli(c.args);
         EXPECT_EQ(run.status, c.status) << c.args[1];
@@ -306,7 +317,8 @@ TEST(CliFileCommands, KindsFromNamesAndOptions) {
 
 TEST(CliFileCommands, WriteNamesTheFirstWrongFieldAndLeavesOutAlone) {
     SampleFiles files;
-    const ordered_json good = ordered_json::parse(cli_test::RunCli({"dump", files.progs.string()}).out);
+    const ordered_json good =
+        ordered_json::parse(cli_test::RunCli({"dump", files.progs.string()}).out);
     using Edit = std::function<void(ordered_json&)>;
     struct Case {
         const char* what;
@@ -318,7 +330,8 @@ TEST(CliFileCommands, WriteNamesTheFirstWrongFieldAndLeavesOutAlone) {
          "progressions[0].BPM: not a whole number"},
         {"fractional id", [](ordered_json& d) { d["progressions"][1]["id"] = 1.5; },
          "progressions[1].id: not a whole number"},
-        {"flag as true", [](ordered_json& d) { d["progressions"][0]["patterns"][0]["letRing"] = true; },
+        {"flag as true",
+         [](ordered_json& d) { d["progressions"][0]["patterns"][0]["letRing"] = true; },
          "progressions[0].patterns[0].letRing: not a whole number"},
         {"beyond 32 bits", [](ordered_json& d) { d["nextId"] = 2147483648LL; },
          "nextId: 2147483648 is out of range"},
@@ -333,7 +346,9 @@ TEST(CliFileCommands, WriteNamesTheFirstWrongFieldAndLeavesOutAlone) {
          [](ordered_json& d) { d["progressions"][0]["patterns"][0]["chord"]["strings"][1] = "A"; },
          "chord.strings[1]: 'A' has no octave"},
         {"octave the reader refuses",
-         [](ordered_json& d) { d["progressions"][0]["patterns"][0]["chord"]["strings"][1] = "A100"; },
+         [](ordered_json& d) {
+             d["progressions"][0]["patterns"][0]["chord"]["strings"][1] = "A100";
+         },
          "chord.strings[1]: 'A100' is not a note"},
         {"five strings",
          [](ordered_json& d) { d["progressions"][0]["patterns"][0]["chord"]["strings"].erase(0); },
@@ -368,7 +383,8 @@ TEST(CliFileCommands, WriteNamesTheFirstWrongFieldAndLeavesOutAlone) {
         const fs::path json = files.dir / "edited.json";
         WriteText(json, document.dump());
         WriteBytes(out, before);
-        cli_test::Result run = cli_test::RunCli({"write", "progressions", json.string(), out.string()});
+        cli_test::Result run =
+            cli_test::RunCli({"write", "progressions", json.string(), out.string()});
         EXPECT_EQ(run.status, 2) << c.what;
         EXPECT_NE(run.err.find(c.says), std::string::npos) << c.what << ": " << run.err;
         EXPECT_EQ(ReadBytes(out), before) << c.what;
@@ -390,8 +406,8 @@ TEST(CliFileCommands, WriteNamesTheFirstWrongFieldAndLeavesOutAlone) {
     ordered_json muted = good;
     muted["progressions"][0]["patterns"][0]["chord"]["strings"][0] = "mUtEd";
     WriteText(files.dir / "muted.json", muted.dump());
-    const cli_test::Result run =
-        cli_test::RunCli({"write", "progressions", (files.dir / "muted.json").string(), out.string()});
+    const cli_test::Result run = cli_test::RunCli(
+        {"write", "progressions", (files.dir / "muted.json").string(), out.string()});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(ReadBytes(out), ReadBytes(files.progs));
 }

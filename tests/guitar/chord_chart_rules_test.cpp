@@ -57,6 +57,7 @@ TEST(ChordChartRulesTest, CountsFingersWithOneBarre) {
         int fingers;
         int barreFret;
     };
+    // A hand holds a fingering of at most four fingers.
     const std::vector<FingerCase> cases = {
         {"open C", {-1, 3, 2, 0, 1, 0}, 3, -1},
         {"A as a barre of three strings", {-1, 0, 2, 2, 2, 0}, 1, 2},
@@ -68,11 +69,15 @@ TEST(ChordChartRulesTest, CountsFingersWithOneBarre) {
         // Across the open A string the barre would hold E, B and e: three fingers.
         {"an open string stops the barre", {1, 0, 3, 2, 1, 1}, 4, 1},
         {"every string open", {0, 0, 0, 0, 0, 0}, 0, -1},
+        {"C7(b5) with five fingers", {-1, 3, 2, 3, 1, 2}, 5, -1},
+        {"five fretted, no barre fits", {1, 2, 3, 4, 5, -1}, 5, -1},
+        {"five fretted, a barre saves two", {-1, 3, 5, 5, 5, 3}, 3, 5},
     };
     for (const FingerCase& c : cases) {
         const CChartFingering hand = ChartFingering(c.frets);
         EXPECT_EQ(hand.fingers, c.fingers) << c.what;
         EXPECT_EQ(hand.barreFret, c.barreFret) << c.what;
+        EXPECT_EQ(ChartHandHolds(c.frets), c.fingers <= kChartMaxFingers) << c.what;
     }
 }
 

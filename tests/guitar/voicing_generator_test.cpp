@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
+#include "guitar/chord_chart_rules.h"
 #include "guitar/guitar.h"
 
 namespace {
@@ -39,16 +41,43 @@ CTuning LeftStandard() {
 
 TEST(VoicingGeneratorTest, RanksFingeringsAsThePlayerExpects) {
     const std::vector<GenerationCase> cases = {
-        {"C major", CTuning(), kNoteC, 0, 4, 50,
+        {"C major",
+         CTuning(),
+         kNoteC,
+         0,
+         4,
+         50,
          {{1, {-1, 3, 2, 0, 1, 0}, 201}, {2, {-1, 3, 2, 0, 1, 3}, 189}}},
-        {"C major seventh", CTuning(), kNoteC, 18, 5, -1,
-         {{1, {-1, 3, 2, 0, 0, 0}, 233}, {2, {-1, 3, 2, 0, 0, 3}, 223}, {3, {-1, -1, 10, 0, 0, 0}, 210}}},
-        {"D minor in DADGAD", Custom("D3,A3,D4,G4,A4,D5"), kNoteD, 5, 3, -1,
+        {"C major seventh",
+         CTuning(),
+         kNoteC,
+         18,
+         5,
+         -1,
+         {{1, {-1, 3, 2, 0, 0, 0}, 233},
+          {2, {-1, 3, 2, 0, 0, 3}, 223},
+          {3, {-1, -1, 10, 0, 0, 0}, 210}}},
+        {"D minor in DADGAD",
+         Custom("D3,A3,D4,G4,A4,D5"),
+         kNoteD,
+         5,
+         3,
+         -1,
          {{1, {0, 0, 3, 2, 0, 0}, 210}, {2, {0, 0, 0, 2, 0, 3}, 210}}},
-        {"C fifth", CTuning(), kNoteC, 4, 4, 5,
+        {"C fifth",
+         CTuning(),
+         kNoteC,
+         4,
+         4,
+         5,
          {{1, {8, 10, 10, 0, 8, 8}, 147}, {2, {-1, -1, 10, 0, 8, 8}, 147}}},
         // Left-handed players get the mirror image of the right-handed chords.
-        {"C major left-handed", LeftStandard(), kNoteC, 0, 4, 50,
+        {"C major left-handed",
+         LeftStandard(),
+         kNoteC,
+         0,
+         4,
+         50,
          {{1, {0, 1, 0, 2, 3, -1}, 201}, {2, {3, 1, 0, 2, 3, -1}, 189}}},
     };
     for (const GenerationCase& c : cases) {
@@ -62,6 +91,32 @@ TEST(VoicingGeneratorTest, RanksFingeringsAsThePlayerExpects) {
                 guitar.Voicings().Slots()[static_cast<size_t>(e.variation - 1)];
             EXPECT_EQ(slot.frets, e.frets) << c.what << " variation " << e.variation;
             EXPECT_EQ(slot.scores[0], e.total) << c.what << " variation " << e.variation;
+        }
+    }
+}
+
+TEST(VoicingGeneratorTest, EveryVariationNeedsAtMostFourFingers) {
+    struct Case {
+        const char* what;
+        NoteValue root;
+        int type;
+        int span;
+    };
+    const std::vector<Case> cases = {
+        {"C7(b5), once topped by x32312", kNoteC, 17, 4},
+        {"F major", kNoteF, 0, 4},
+        {"B minor seventh", kNoteB, 14, 5},
+        {"G thirteenth", kNoteG, 33, 5},
+    };
+    for (const Case& c : cases) {
+        CGuitar guitar;
+        ASSERT_TRUE(guitar.GenerateVoicings(CTuning(), c.root, c.type, c.span));
+        const int shown = std::min(guitar.Voicings().Found(), kVoicingSlots);
+        ASSERT_GT(shown, 0) << c.what;
+        for (int v = 0; v < shown; ++v) {
+            const Frets& frets = guitar.Voicings().Slots()[static_cast<size_t>(v)].frets;
+            EXPECT_TRUE(ChartHandHolds(frets)) << c.what << " variation " << v + 1;
+            EXPECT_NE(frets, (Frets{-1, 3, 2, 3, 1, 2})) << c.what;
         }
     }
 }

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "guitar/chord_chart_rules.h"
 #include "guitar/guitar.h"
 #include "music/chord_type.h"
 
@@ -103,7 +104,7 @@ private:
             }
         }
         const int span = fretted == 0 ? 0 : highFretted - lowFretted;
-        if (span >= maxSpan_) {
+        if (span >= maxSpan_ || !ChartHandHolds(v.frets)) {
             return;
         }
         for (NoteValue tone : tones_) {
@@ -120,12 +121,11 @@ private:
         v.scores[2] = (15 - (highSounding - lowSounding)) * 3;
         v.scores[3] = 10 * open;
         v.scores[4] = SameNote(v.notes[mutedBelow], tones_.front()) ? 50 : 0;
-        v.scores[5] = fretted == 0 ? 30
-                                   : 2 * static_cast<int>(15.0 - static_cast<double>(sum) /
-                                                                     fretted);
+        v.scores[5] =
+            fretted == 0 ? 30 : 2 * static_cast<int>(15.0 - static_cast<double>(sum) / fretted);
         v.scores[6] = 45 - 9 * doubled;
-        v.scores[0] = v.scores[1] + v.scores[2] + v.scores[3] + v.scores[4] + v.scores[5] +
-                      v.scores[6];
+        v.scores[0] =
+            v.scores[1] + v.scores[2] + v.scores[3] + v.scores[4] + v.scores[5] + v.scores[6];
         const auto at = std::find_if(slots_.begin(), slots_.end(), [&](const CVoicingSlot& s) {
             return s.scores[0] < v.scores[0];
         });
@@ -155,9 +155,9 @@ CTuning Custom(const char* text) {
 }
 
 TEST(VoicingSearchTest, FindsWhatTheFullOdometerFindsInTheSameOrder) {
-    constexpr NoteValue kRoots[] = {kNoteC, kNoteFSharp, kNoteBFlat, kNoteE, kNoteAFlat,
-                                    kNoteD, kNoteDFlat, kNoteG, kNoteEFlat, kNoteA,
-                                    kNoteF, kNoteB};
+    constexpr NoteValue kRoots[] = {kNoteC,     kNoteFSharp, kNoteBFlat, kNoteE,
+                                    kNoteAFlat, kNoteD,      kNoteDFlat, kNoteG,
+                                    kNoteEFlat, kNoteA,      kNoteF,     kNoteB};
     const std::vector<CTuning> tunings = {CTuning(0), CTuning(13), CTuning(20), LeftHanded(0),
                                           Custom("C2,G2,D3,A3,E4,B4")};
     CGuitar guitar;  // one generator throughout, as the program uses it
@@ -173,8 +173,8 @@ TEST(VoicingSearchTest, FindsWhatTheFullOdometerFindsInTheSameOrder) {
                 << "tuning " << t << " type " << type;
             for (size_t v = 0; v < expected.size(); ++v) {
                 const CVoicingSlot& got = guitar.Voicings().Slots()[v];
-                ASSERT_EQ(got.frets, expected[v].frets) << "tuning " << t << " type " << type
-                                                        << " variation " << v + 1;
+                ASSERT_EQ(got.frets, expected[v].frets)
+                    << "tuning " << t << " type " << type << " variation " << v + 1;
                 ASSERT_EQ(got.notes, expected[v].notes) << v;
                 ASSERT_EQ(got.scores, expected[v].scores) << v;
             }

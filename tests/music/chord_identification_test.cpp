@@ -8,7 +8,7 @@
 
 namespace {
 
-// "C E G" -> up to six strings, the rest muted.
+// "C E G" -> up to six strings, the rest muted; the first note is the lowest.
 std::array<CNote, 6> Strings(const std::string& names) {
     std::array<CNote, 6> strings;
     strings.fill(CNote::Muted());
@@ -16,7 +16,8 @@ std::array<CNote, 6> Strings(const std::string& names) {
     std::string word;
     size_t s = 0;
     while (words >> word) {
-        strings.at(s++) = CNote::Parse(word + "3");
+        strings.at(s) = CNote::Parse(word + (s == 0 ? "2" : "3"));
+        ++s;
     }
     return strings;
 }
@@ -26,7 +27,18 @@ std::vector<CNote> Notes(const std::string& names) {
     std::istringstream words(names);
     std::string word;
     while (words >> word) {
-        notes.push_back(CNote::Parse(word + "4"));
+        notes.push_back(CNote::Parse(word + (notes.empty() ? "3" : "4")));
+    }
+    return notes;
+}
+
+// "G2 B2 D3": notes with their octaves, as given.
+std::vector<CNote> Pitches(const std::string& names) {
+    std::vector<CNote> notes;
+    std::istringstream words(names);
+    std::string word;
+    while (words >> word) {
+        notes.push_back(CNote::Parse(word));
     }
     return notes;
 }
@@ -68,8 +80,8 @@ const std::vector<NamingCase> kNamingTable = {
     {"C F G A# ", "C7sus4"},
     {"C D E F G A", "C6/11"},
     {"C C# D", "Cadd9-sus2 (no5)"},
-    {"A C# E", "C#m/5+"},
-    {"E G# B D", "D/5-/6sus2"},
+    {"A C# E", "A"},
+    {"E G# B D", "E7"},
     {"", ""},
 };
 
@@ -93,8 +105,8 @@ TEST(IdentifyChord, IgnoresStringOrderOctavesSpellingAndRepeats) {
          "C#"},
         {{CNote(kNoteEFlat, 3), CNote(kNoteGFlat, 3), CNote(kNoteBFlat, 3), CNote(kNoteDFlat, 4),
           CNote::Muted(), CNote::Muted()},
-         // Heard as D#m7, but C# is tried first and explains the same notes.
-         "C#6/9sus4 (no5)"},
+         // C# explains the same notes, but only as a far less plain chord.
+         "D#m7"},
         // Standard-tuning open chords.
         {{CNote(kNoteE, 3), CNote(kNoteB, 3), CNote(kNoteE, 4), CNote(kNoteGSharp, 4),
           CNote(kNoteB, 4), CNote(kNoteE, 5)},
@@ -104,11 +116,42 @@ TEST(IdentifyChord, IgnoresStringOrderOctavesSpellingAndRepeats) {
          "D"},
         {{CNote(kNoteE, 3), CNote(kNoteA, 3), CNote(kNoteD, 4), CNote(kNoteG, 4), CNote(kNoteB, 4),
           CNote(kNoteE, 5)},
-         "D6/9sus4"},
+         // The open strings over their low E.
+         "Em7add11"},
     };
     for (const auto& [strings, name] : cases) {
         EXPECT_EQ(IdentifyChord(strings), name);
     }
+}
+
+// Shapes in standard tuning, lowest string first, and chords whose root is a choice.
+TEST(IdentifyChord, TheRootIsThePlainestReadingAndTheBassKeepsItsClaim) {
+    const std::vector<NamingCase> cases = {
+        {"G2 B2 D3 G3 B3 G4", "G"},     // 320003
+        {"F2 C3 F3 A3 C4 F4", "F"},     // 133211
+        {"A2 E3 A3 C4 E4", "Am"},       // x02210
+        {"A2 E3 A3 C#4 E4", "A"},       // x02220
+        {"E2 B2 D3 G#3 B3 E4", "E7"},   // 020100
+        {"G#2 B2 D3 E3", "E7"},         // E7 over its third
+        {"E2 C3 E3 G3 C4 E4", "C"},     // 032010, C over E
+        {"F#2 D3 A3 D4 F#4", "D"},      // 2x0232
+        {"A2 E3 G3 C4 E4", "Am7"},      // x02010
+        {"C3 E3 A3 C4 G4", "C6"},       // x32213: the bass keeps it from Am7
+        {"C3 Gb3 Bb3 Eb4", "Cm/5-/7"},  // on C
+        {"Eb3 Gb3 Bb3 C4", "D#m6"},     // the same notes on Eb
+        {"Eb3 A3 C4 F#4", "D#dim"},     // diminished seventh on its bass
+        {"A3 C4 D#4 F#4", "Adim"},
+        {"E3 G#3 C4", "Eaug"},  // augmented triad on its bass
+        {"G#3 C4 E4", "G#aug"},
+        {"E4 A2 C#4 E3", "A"},  // the lowest pitch, not the first string, is the bass
+    };
+    for (const NamingCase& c : cases) {
+        EXPECT_EQ(IdentifyChord(Pitches(c.notes)), c.name) << c.notes;
+    }
+    // As a person lists notes, the first is the bass whatever its octave.
+    EXPECT_EQ(IdentifyChordOverFirst(Pitches("E4 G#2 C3")), "Eaug");
+    EXPECT_EQ(IdentifyChordOverFirst(Pitches("C#4 E2 A2")), "A");
+    EXPECT_EQ(IdentifyChordOverFirst(Pitches("")), "");
 }
 
 TEST(IdentifyChord, NotesThatDoNotSoundAreLeftOut) {

@@ -126,6 +126,61 @@ TEST(ChordTypeNames, EveryKeyNameAndSymbolIsDistinct) {
     }
 }
 
+// An alias must never shadow another type's symbol or alias, or a text would name two types.
+TEST(ChordTypeNames, EveryAliasNamesOnlyItsOwnType) {
+    std::set<std::string> written;
+    for (int type = 0; type < kChordTypeCount; ++type) {
+        written.insert(ChordTypeSymbol(type));
+    }
+    for (int type = 0; type < kChordTypeCount; ++type) {
+        for (const std::string& alias : ChordTypeAliases(type)) {
+            EXPECT_TRUE(written.insert(alias).second) << alias;
+            EXPECT_EQ(ChordTypeFromText(alias), type) << alias;
+        }
+        EXPECT_EQ(ChordTypeFromText(ChordTypeSymbol(type)), type);
+        EXPECT_EQ(ChordTypeFromText(ChordTypeKey(type)), type);
+        EXPECT_EQ(ChordTypeFromText(ChordTypeName(type)), type);
+        EXPECT_EQ(ChordTypeFromText("#" + std::to_string(type)), type);
+    }
+    EXPECT_TRUE(ChordTypeAliases(-1).empty());
+    EXPECT_TRUE(ChordTypeAliases(kChordTypeCount).empty());
+}
+
+TEST(ChordTypeNames, TextsAPersonTypes) {
+    const std::vector<std::pair<std::string, int>> cases = {
+        {"m7", 14},
+        {"M7", 18},
+        {"min", 5},
+        {"mi", 5},
+        {"-", 5},
+        {"Maj7", 18},
+        {"dim7", 7},
+        {"m7b5", 15},
+        {"ø", 15},
+        {"+", 6},
+        {"aug7", 16},
+        {"7sus4", 13},
+        {"M9", 28},
+        {"mM7", 20},
+        {"7", 12},
+        {"#7", 7},
+        {"#07", 7},
+        {"minor_seventh", 14},
+        {"MAJOR seventh", 18},
+        {"major seventh", 18},
+        {"#36", -1},
+        {"#", -1},
+        {"#123", -1},
+        {"", -1},
+        {"maj8", -1},
+        {"MIN", -1},
+        {"14", -1},
+    };
+    for (const auto& [text, type] : cases) {
+        EXPECT_EQ(ChordTypeFromText(text), type) << text;
+    }
+}
+
 TEST(ChordTypeList, FillsAllTypesInNumberOrderWithTheChosenText) {
     for (bool showSymbol : {true, false}) {
         FakeChoiceList list;

@@ -41,16 +41,18 @@ TEST(SlotTimingTest, TempoDividesBy60InWholeNumbersFirst) {
     };
     const std::vector<Case> cases = {
         {60, 1000, 500},
-        {100, 1000, 500},
-        {119, 1000, 500},
+        {90, 667, 333},
+        {100, 600, 300},
+        {119, 504, 252},
         {120, 500, 250},
-        {179, 500, 250},
+        {179, 335, 167},
         {180, 333, 166},
         {240, 250, 125},
-        {299, 250, 125},
+        {299, 201, 100},
         {300, 200, 100},
-        {320, 200, 100},
-        // Below the range no division by zero: played as 60.
+        {320, 188, 94},
+        // Outside the range the tempo is kept within 60..320.
+        {400, 188, 94},
         {59, 1000, 500},
         {0, 1000, 500},
         {-5, 1000, 500},
@@ -140,7 +142,7 @@ TEST(ChordSequencerTest, PlayPreparesTheChord) {
     EXPECT_EQ(player.Take(), std::vector<std::string>{"3:D4"});  // rewound first
     EXPECT_EQ(chord.loopPattern, 1);
     EXPECT_EQ(chord.strum, 0);
-    EXPECT_EQ(sequencer.PeriodMs(), 1000);
+    EXPECT_EQ(sequencer.PeriodMs(), 600);
 
     sequencer.Start(chord, {.bpm = 100, .strum = true, .loop = false});
     EXPECT_EQ(chord.pickPattern, "");
@@ -294,12 +296,12 @@ TEST(PatternTestPlayerTest, ALoopingChordStillPlaysTheTimesToPlay) {
     EXPECT_EQ(chord.loopPattern, 1);
 }
 
-TEST(PatternTestPlayerTest, TempoOf100TicksEvery500Ms) {
+TEST(PatternTestPlayerTest, TempoOf100TicksEvery300Ms) {
     RecordingNotePlayer player;
     CPatternTestPlayer test(player);
     CTuning chord;
     test.Start(chord, 100, 1);
-    EXPECT_EQ(test.PeriodMs(), 500);
+    EXPECT_EQ(test.PeriodMs(), 300);
     test.Start(chord, 180, 1);
     EXPECT_EQ(test.PeriodMs(), 166);
 }
