@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "guitar/chord_lookup.h"
 #include "guitar/guitar.h"
 #include "library/favorites_list.h"
 #include "library/pattern.h"
@@ -448,7 +449,7 @@ void CFretquillView::ChordLookup(NoteValue root, int chordType, int variation) {
         // Searched again whenever anything it depends on differs from the last search,
         // whoever ran that one.
         const bool same = guitar.root == root && guitar.chordType == chordType &&
-                          guitar.maxSpan == span &&
+                          guitar.Voicings().MaxSpan() == span &&
                           guitar.tuning.rightHanded == tuning.rightHanded &&
                           guitar.tuning.strings == tuning.strings;
         if (!same) {
@@ -456,7 +457,10 @@ void CFretquillView::ChordLookup(NoteValue root, int chordType, int variation) {
         }
         guitar.BuildVariation(variation, *chord);
     } else {
-        guitar.chordList.LookUpStatic(root, chordType, variation, *chord);
+        // A chord the database lacks (a damaged chords.xml) shows its generated fingering.
+        chord->chordTuning = tuning;
+        LookUpChord(guitar.chordList, guitar, root, chordType, variation,
+                    std::clamp(settings.chordMaxSpan, 3, 6), *chord);
         chord->chordTuning = tuning;
         chord->rightHanded = tuning.rightHanded;
         chord->dynamic = 0;
