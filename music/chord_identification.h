@@ -6,10 +6,14 @@
 //
 //   IdentifyChord(tuning.strings);                     // "C" for x,3,2,0,1,0 in standard tuning
 //
-// Only pitch classes count: octaves, spelling, string order and repeated notes do not. Roots
-// are tried from C upward and always named with sharps. Muted strings, and the values that
-// are no spelled note (no note, unsupported, rest), do not sound. The result is "" when no
-// root explains every sounding pitch class, also when nothing sounds.
+// Every root that explains all the sounding pitch classes is read, and the plainest reading
+// wins (a major or minor third, a perfect fifth, no added degrees). The bass, the lowest
+// sounding note by pitch, names the chord when its reading is within one step of the
+// plainest, so inversions and sixth chords keep the root a player hears (x32213 is "C6",
+// x02010 "Am7"); otherwise the plainest root from C upward does. Roots are named with
+// sharps. Muted strings, and the values that are no spelled note (no note, unsupported,
+// rest), do not sound. The result is "" when no root explains every sounding pitch class,
+// also when nothing sounds.
 
 #include <array>
 #include <span>
@@ -21,3 +25,6 @@
 std::string IdentifyChord(const std::array<CNote, 6>& strings);
 // Any number of notes.
 std::string IdentifyChord(std::span<const CNote> notes);
+// The same with the first sounding note as the bass, whatever its octave (notes typed
+// without octaves).
+std::string IdentifyChordFirstAsBass(std::span<const CNote> notes);

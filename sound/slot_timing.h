@@ -1,22 +1,23 @@
 #pragma once
 
-// How a tempo turns into the length of one playback slot. Every player of the program uses
-// the same rule: the tempo is divided by 60 in whole numbers first, then 1000 is divided by
-// that, keeping the integer part. So 60..119 BPM give 1000 ms, 120..179 give 500 ms,
-// 180..239 give 333 ms, 240..299 give 250 ms and 300..320 give 200 ms.
+// How a tempo turns into the length of one playback slot. Every player and beat light of
+// the program uses this rule: one beat of B beats per minute lasts 60000 / B milliseconds,
+// rounded to the nearest whole millisecond, with B kept within 60..320. So 60 BPM gives
+// 1000 ms, 100 BPM 600 ms, 120 BPM 500 ms, 180 BPM 333 ms, 320 BPM 188 ms.
 //
-//   SlotMilliseconds(100) == 1000;  HalfSlotMilliseconds(180) == 166;
+//   SlotMilliseconds(100) == 600;  HalfSlotMilliseconds(180) == 166;
 //
-// A tempo below 60 would divide by zero; it plays as 60.
+// The tempos 60, 120, 180, 240 and 300 keep the periods they always had, so stored
+// progressions at those tempos play as before.
 
-inline constexpr int kMinimumBPM = 60;
+#include "music/tempo_range.h"
 
 constexpr int SlotMilliseconds(int bpm) {
-    const int beatsPerSecond = (bpm < kMinimumBPM ? kMinimumBPM : bpm) / 60;
-    return static_cast<int>(1000.0 / beatsPerSecond);
+    const int clamped = ClampTempo(bpm);
+    return (60000 + clamped / 2) / clamped;
 }
 
-// The half-slot tick of the dialog players and beat lights (the slot shifted right by one).
+// The half-slot tick of the dialog players and beat lights, in whole milliseconds.
 constexpr int HalfSlotMilliseconds(int bpm) {
-    return SlotMilliseconds(bpm) >> 1;
+    return SlotMilliseconds(bpm) / 2;
 }

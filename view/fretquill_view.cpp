@@ -23,7 +23,6 @@
 namespace {
 
 inline constexpr const char* kMessageTitle = "Fretquill";
-inline constexpr int kMaxTempo = 320;
 
 int InRange(int value, int low, int high, int fallback) {
     return value >= low && value <= high ? value : fallback;
@@ -71,9 +70,9 @@ void SanitizeViewSettings(CAppSettings& settings) {
     settings.plotMode = InRange(settings.plotMode, 0, 4, 0);
     settings.mutedOverlayType = InRange(settings.mutedOverlayType, 0, 2, 2);
     settings.openOverlayType = InRange(settings.openOverlayType, 0, 2, 2);
-    settings.chordBpm = std::clamp(settings.chordBpm, kMinimumBPM, kMaxTempo);
-    settings.scaleBpm = std::clamp(settings.scaleBpm, kMinimumBPM, kMaxTempo);
-    settings.progMgrBpm = std::clamp(settings.progMgrBpm, kMinimumBPM, kMaxTempo);
+    settings.chordBpm = ClampTempo(settings.chordBpm);
+    settings.scaleBpm = ClampTempo(settings.scaleBpm);
+    settings.progMgrBpm = ClampTempo(settings.progMgrBpm);
     settings.scalePattern = InRange(settings.scalePattern, 0, kLoopDirectionCount - 1, 0);
 }
 

@@ -68,8 +68,8 @@ const std::vector<NamingCase> kNamingTable = {
     {"C F G A# ", "C7sus4"},
     {"C D E F G A", "C6/11"},
     {"C C# D", "Cadd9-sus2 (no5)"},
-    {"A C# E", "C#m/5+"},
-    {"E G# B D", "D/5-/6sus2"},
+    {"A C# E", "A"},
+    {"E G# B D", "E7"},
     {"", ""},
 };
 
@@ -93,8 +93,8 @@ TEST(IdentifyChord, IgnoresStringOrderOctavesSpellingAndRepeats) {
          "C#"},
         {{CNote(kNoteEFlat, 3), CNote(kNoteGFlat, 3), CNote(kNoteBFlat, 3), CNote(kNoteDFlat, 4),
           CNote::Muted(), CNote::Muted()},
-         // Heard as D#m7, but C# is tried first and explains the same notes.
-         "C#6/9sus4 (no5)"},
+         // C# explains the same notes, as a far less plain reading.
+         "D#m7"},
         // Standard-tuning open chords.
         {{CNote(kNoteE, 3), CNote(kNoteB, 3), CNote(kNoteE, 4), CNote(kNoteGSharp, 4),
           CNote(kNoteB, 4), CNote(kNoteE, 5)},
@@ -104,7 +104,7 @@ TEST(IdentifyChord, IgnoresStringOrderOctavesSpellingAndRepeats) {
          "D"},
         {{CNote(kNoteE, 3), CNote(kNoteA, 3), CNote(kNoteD, 4), CNote(kNoteG, 4), CNote(kNoteB, 4),
           CNote(kNoteE, 5)},
-         "D6/9sus4"},
+         "Em7add11"},
     };
     for (const auto& [strings, name] : cases) {
         EXPECT_EQ(IdentifyChord(strings), name);
@@ -132,6 +132,37 @@ TEST(IdentifyChord, AnyNumberOfNotesGivesTheSameNameAsSixStrings) {
     // Seven notes fill every degree.
     EXPECT_EQ(IdentifyChord(Notes("C D E F G A B")), "C7M/13");
     EXPECT_EQ(IdentifyChord(Notes("C C C E E G G G")), "C");
+}
+
+// The same notes over different basses: the bass names the chord when its reading is within
+// one step of the plainest one.
+TEST(IdentifyChord, TheBassNamesTheChordWhenItReadsPlainly) {
+    const std::vector<NamingCase> cases = {
+        {"C Eb Gb Bb", "Cm/5-/7"},
+        {"Eb Gb Bb C", "D#m6"},
+        {"C E G A", "C6"},
+        {"A C E G", "Am7"},
+        {"E G C", "C"},          // first inversion: Em/5+ reads two steps worse
+        {"G C E", "C"},          // second inversion: Csus4/13 is not plainer
+        {"G# E B D", "E7"},
+        {"F# A C D#", "F#dim"},  // a diminished seventh on each of its notes
+        {"A C D# F#", "Adim"},
+        {"E G# C", "Eaug"},      // an augmented triad on each of its notes
+        {"G# C E", "G#aug"},
+        {"D F# A B", "D6"},
+        {"B D F# A", "Bm7"},
+        {"G B D E", "G6"},
+        {"E G B D", "Em7"},
+        {"D C E G", "Cadd9"},    // a bass whose reading is far from plain does not name it
+    };
+    for (const NamingCase& c : cases) {
+        EXPECT_EQ(IdentifyChordFirstAsBass(Notes(c.notes)), c.name) << "notes: " << c.notes;
+    }
+    // With octaves the lowest note is the bass, wherever it is in the list.
+    const std::vector<CNote> inverted = {CNote(kNoteC, 4), CNote(kNoteA, 3), CNote(kNoteE, 4),
+                                         CNote(kNoteG, 4)};
+    EXPECT_EQ(IdentifyChord(inverted), "Am7");
+    EXPECT_EQ(IdentifyChordFirstAsBass(inverted), "C6");
 }
 
 TEST(IdentifyChord, NoRootExplainingEveryNoteGivesEmptyText) {

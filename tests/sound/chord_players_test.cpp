@@ -33,7 +33,7 @@ CTuning ChordWithMuted(const std::vector<int>& muted) {
     return chord;
 }
 
-TEST(SlotTimingTest, TempoDividesBy60InWholeNumbersFirst) {
+TEST(SlotTimingTest, ABeatLasts60000MsOverTheTempoRoundedWithinTheTempoRange) {
     struct Case {
         int bpm;
         int slot;
@@ -41,19 +41,22 @@ TEST(SlotTimingTest, TempoDividesBy60InWholeNumbersFirst) {
     };
     const std::vector<Case> cases = {
         {60, 1000, 500},
-        {100, 1000, 500},
-        {119, 1000, 500},
+        {61, 984, 492},
+        {90, 667, 333},
+        {100, 600, 300},
+        {119, 504, 252},
         {120, 500, 250},
-        {179, 500, 250},
+        {179, 335, 167},
         {180, 333, 166},
         {240, 250, 125},
-        {299, 250, 125},
         {300, 200, 100},
-        {320, 200, 100},
-        // Below the range no division by zero: played as 60.
+        {320, 188, 94},
+        // Outside the range the nearest tempo plays (and nothing divides by zero).
         {59, 1000, 500},
         {0, 1000, 500},
         {-5, 1000, 500},
+        {321, 188, 94},
+        {100000, 188, 94},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(SlotMilliseconds(c.bpm), c.slot) << c.bpm;
@@ -140,7 +143,7 @@ TEST(ChordSequencerTest, PlayPreparesTheChord) {
     EXPECT_EQ(player.Take(), std::vector<std::string>{"3:D4"});  // rewound first
     EXPECT_EQ(chord.loopPattern, 1);
     EXPECT_EQ(chord.strum, 0);
-    EXPECT_EQ(sequencer.PeriodMs(), 1000);
+    EXPECT_EQ(sequencer.PeriodMs(), 600);
 
     sequencer.Start(chord, {.bpm = 100, .strum = true, .loop = false});
     EXPECT_EQ(chord.pickPattern, "");
@@ -294,12 +297,12 @@ TEST(PatternTestPlayerTest, ALoopingChordStillPlaysTheTimesToPlay) {
     EXPECT_EQ(chord.loopPattern, 1);
 }
 
-TEST(PatternTestPlayerTest, TempoOf100TicksEvery500Ms) {
+TEST(PatternTestPlayerTest, TempoOf100TicksEvery300Ms) {
     RecordingNotePlayer player;
     CPatternTestPlayer test(player);
     CTuning chord;
     test.Start(chord, 100, 1);
-    EXPECT_EQ(test.PeriodMs(), 500);
+    EXPECT_EQ(test.PeriodMs(), 300);
     test.Start(chord, 180, 1);
     EXPECT_EQ(test.PeriodMs(), 166);
 }

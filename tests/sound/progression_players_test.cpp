@@ -297,7 +297,7 @@ TEST_F(ProgressionManagerPlayerTest, PlaysTheStoredProgression) {
     CProgressionManagerPlayer manager(player, list);
     EXPECT_FALSE(manager.Play(42, 0));
     ASSERT_TRUE(manager.Play(p.id, 3));
-    EXPECT_EQ(manager.PeriodMs(), 1000);
+    EXPECT_EQ(manager.PeriodMs(), 600);
     EXPECT_EQ(manager.MarkedRow(), 3);
     Texts sounds;
     while (manager.Tick()) {

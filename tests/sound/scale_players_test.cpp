@@ -230,7 +230,7 @@ TEST(ScaleTestPlayerTest, PlaysEMajorOnEveryBeat) {
         RecordingNotePlayer player;
         CScaleTestPlayer test(player);
         test.SetBpm(100);
-        EXPECT_EQ(test.PeriodMs(), 500);
+        EXPECT_EQ(test.PeriodMs(), 300);
         test.StartTest(c.direction, c.loop, false);
         for (int i = 0; i < 2 * c.beats; ++i) {
             test.Tick();
