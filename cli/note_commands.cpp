@@ -133,7 +133,8 @@ void AddNameCommand(CLI::App& app) {
                 names.push_back(arg.note.Format(arg.hasOctave));
             }
         }
-        const std::string name = IdentifyChordOverFirst(notes);
+        // Strings name their bass by pitch; typed notes take the first as the bass.
+        const std::string name = byFrets ? IdentifyChord(notes) : IdentifyChordFirstAsBass(notes);
         if (options->json) {
             PrintJson({{"notes", names}, {"name", name}});
         } else {

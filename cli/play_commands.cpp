@@ -23,6 +23,7 @@
 #include "library/exchange_file.h"
 #include "library/progression.h"
 #include "music/chord_type.h"
+#include "music/tempo_range.h"
 #include "settings/app_settings.h"
 #include "settings/memory_settings_store.h"
 #include "sound/app_sound_settings.h"
@@ -46,8 +47,6 @@ constexpr int kRingOutMs = 3000;
 // A pattern whose chord loops never ends a progression; playback stops here instead.
 constexpr int kLongestPlayMs = 10 * 60 * 1000;
 constexpr int kMaxLoopPasses = 100;
-constexpr int kMinBpm = 60;
-constexpr int kMaxBpm = 320;
 
 // The options every play command takes.
 struct PlayOptions {
@@ -75,7 +74,7 @@ int CheckedBpm(const PlayOptions& options, int settingsBpm) {
     if (options.bpmOption == nullptr || options.bpmOption->count() == 0) {
         return settingsBpm;
     }
-    if (options.bpm < kMinBpm || options.bpm > kMaxBpm) {
+    if (options.bpm != ClampTempo(options.bpm)) {
         throw UsageError("--bpm must be 60 to 320, not " + std::to_string(options.bpm));
     }
     return options.bpm;

@@ -18,7 +18,7 @@ void PrintTour(std::ostream& out) {
     out << "A name for a few notes (fretquill-cli name C E G A#):\n";
     const std::vector<CNote> notes = {CNote(kNoteC, 1), CNote(kNoteE, 1), CNote(kNoteG, 1),
                                       CNote(kNoteASharp, 1)};
-    out << "  " << NameText({"C", "E", "G", "A#"}, IdentifyChordOverFirst(notes)) << "\n\n";
+    out << "  " << NameText({"C", "E", "G", "A#"}, IdentifyChordFirstAsBass(notes)) << "\n\n";
 
     CScale scale;
     scale.BuildScale(kScaleMajorDiatonic, CNote(kNoteE, 3));

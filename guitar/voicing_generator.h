@@ -70,6 +70,8 @@ public:
 
     // How many fingerings the last generation found, at most 50.
     int Found() const { return found_; }
+    // The span of the last generation.
+    int MaxSpan() const { return maxSpan_; }
     // The ranked fingerings, best first; the first Found() are the last generation's.
     const std::array<CVoicingSlot, kVoicingSlots>& Slots() const { return slots_; }
     // The chord tones of the last generation; entries after the last tone are -1.

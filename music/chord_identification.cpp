@@ -1,5 +1,6 @@
 #include "music/chord_identification.h"
 
+#include <algorithm>
 #include <bitset>
 
 namespace {
@@ -77,12 +78,17 @@ Degrees Classify(const std::bitset<12>& pitches, int root) {
 
 enum class Stage { kQuality, kFifth, kSeventh, kNinth, kEleventh, kEnd, kDone };
 
-// Builds a name one stage at a time; each stage appends its part and says which stage
-// follows. kDone returns the text without the endings of the last stage.
-class CNameBuilder {
+// Writes a name stage by stage; each stage appends its part and says which stage follows.
+// `open` stays set while nothing has closed the name yet (no 13th, no "add", no ending).
+class NameBuilder {
 public:
-    CNameBuilder(int root, const Degrees& degrees)
-        : text(kRootNames[static_cast<std::size_t>(root)]), d(degrees) {}
+    NameBuilder(int root, const Degrees& degrees)
+        : d(degrees),
+          text(kRootNames[static_cast<std::size_t>(root)]),
+          open(degrees.thirteenth == kNone),
+          seventh(degrees.seventh != kNone),
+          ninth(degrees.ninth != kNone),
+          eleventh(degrees.eleventh != kNone) {}
 
     std::string Build() {
         Stage stage = Stage::kQuality;
@@ -106,72 +112,77 @@ private:
             case Stage::kEleventh:
                 return Eleventh();
             case Stage::kEnd:
-                return Ending();
+                return End();
             case Stage::kDone:
                 break;
         }
         return Stage::kDone;
     }
 
-    // The quality after the root: power chord, aug, dim, minor, or nothing for major.
+    // The chord's quality from its third: power chord, aug, m, dim, or major/suspended.
     Stage Quality() {
         if (d.third == kNone) {
-            if (d.fifth != 7) {
-                return Stage::kFifth;
-            } else if (seventh) {
-                return Stage::kSeventh;
-            } else if (ninth) {
-                text += "add";
-                return Stage::kNinth;
-            } else if (eleventh) {
-                text += "add";
-                return Stage::kEleventh;
-            } else if (open) {
-                text += "5";
-                return Stage::kDone;
-            } else {
-                text += "add";
-                open = false;
-                return Stage::kEnd;
-            }
-        } else if (d.third == 4) {
+            return QualityWithoutThird();
+        }
+        if (d.third == 4) {
             if (d.fifth == 8 && !seventh && !ninth && !eleventh && d.thirteenth == kNone) {
                 text += "aug";
                 return Stage::kDone;
-            } else {
-                return Stage::kFifth;
             }
-        } else if (d.third == 3) {
+            return Stage::kFifth;
+        }
+        if (d.third == 3) {
             if (d.fifth == 6 && d.seventh == 9) {
                 text += "dim";
                 return Stage::kNinth;
-            } else {
-                text += "m";
-                return Stage::kFifth;
             }
-        } else {
+            text += "m";
+        }
+        return Stage::kFifth;
+    }
+
+    // Without a third: a plain fifth alone is a power chord; otherwise the first degree
+    // present is written as an added one.
+    Stage QualityWithoutThird() {
+        if (d.fifth != 7) {
             return Stage::kFifth;
         }
-    }
-
-    // An altered fifth (/5- or /5+), which may close a plain triad.
-    Stage Fifth() {
-        if (d.fifth == 6 || d.fifth == 8) {
-            text += "/5";
-            text += d.fifth == 6 ? "-" : "+";
-            if (!seventh && !ninth && !eleventh && open) {
-                open = false;
-                return Stage::kEnd;
-            } else {
-                text += "/";
-                return Stage::kSeventh;
-            }
-        } else {
+        if (seventh) {
             return Stage::kSeventh;
         }
+        if (ninth) {
+            text += "add";
+            return Stage::kNinth;
+        }
+        if (eleventh) {
+            text += "add";
+            return Stage::kEleventh;
+        }
+        if (open) {
+            text += "5";
+            return Stage::kDone;
+        }
+        text += "add";
+        open = false;
+        return Stage::kEnd;
     }
 
-    // The seventh: 7, 7M or 6, and whether a ninth is added rather than stacked.
+    // An altered fifth is written "/5-" or "/5+".
+    Stage Fifth() {
+        if (d.fifth != 6 && d.fifth != 8) {
+            return Stage::kSeventh;
+        }
+        text += "/5";
+        text += d.fifth == 6 ? "-" : "+";
+        if (!seventh && !ninth && !eleventh && open) {
+            open = false;
+            return Stage::kEnd;
+        }
+        text += "/";
+        return Stage::kSeventh;
+    }
+
+    // The minor seventh is "7" unless a ninth names the chord; major seventh "7M", sixth "6".
     Stage Seventh() {
         if (d.seventh == 10 && !ninth) {
             text += "7";
@@ -179,25 +190,25 @@ private:
                 text += "add";
             }
             return Stage::kEleventh;
-        } else if (d.seventh == 10) {
-            return Stage::kNinth;
-        } else {
-            if (d.seventh == 11) {
-                text += "7M";
-            } else if (d.seventh == 9) {
-                text += "6";
-            }
-            if ((d.seventh == 11 || d.seventh == 9) && (ninth || eleventh || !open)) {
-                text += "/";
-            }
-            if (!seventh && ninth) {
-                text += "add";
-            }
+        }
+        if (d.seventh == 10) {
             return Stage::kNinth;
         }
+        if (d.seventh == 11) {
+            text += "7M";
+        } else if (d.seventh == 9) {
+            text += "6";
+        }
+        if ((d.seventh == 11 || d.seventh == 9) && (ninth || eleventh || !open)) {
+            text += "/";
+        }
+        if (!seventh && ninth) {
+            text += "add";
+        }
+        return Stage::kNinth;
     }
 
-    // The ninth: 9, or an altered 9- or 9+.
+    // A plain ninth without an eleventh is "9"; altered ninths are "9-" and "9+".
     Stage Ninth() {
         if (d.ninth == 2 && !eleventh) {
             text += "9";
@@ -206,24 +217,24 @@ private:
             }
             open = false;
             return Stage::kEnd;
-        } else if (d.ninth == 2) {
-            return Stage::kEleventh;
-        } else {
-            if (d.ninth == 1 || d.ninth == 3) {
-                text += "9";
-                text += d.ninth == 1 ? "-" : "+";
-                if (eleventh || !open) {
-                    text += "/";
-                }
-            }
-            if (!ninth && eleventh) {
-                text += "add";
-            }
+        }
+        if (d.ninth == 2) {
             return Stage::kEleventh;
         }
+        if (d.ninth == 1 || d.ninth == 3) {
+            text += "9";
+            text += d.ninth == 1 ? "-" : "+";
+            if (eleventh || !open) {
+                text += "/";
+            }
+        }
+        if (!ninth && eleventh) {
+            text += "add";
+        }
+        return Stage::kEleventh;
     }
 
-    // An augmented eleventh, and whether the name is closed before the ending.
+    // A sharp eleventh is "11+"; a plain eleventh is left to the ending.
     Stage Eleventh() {
         if (d.eleventh != 5) {
             if (d.eleventh == 6) {
@@ -240,8 +251,9 @@ private:
         return Stage::kEnd;
     }
 
-    // The ending: 11 or 13 for a name left open, suspensions and missing degrees.
-    Stage Ending() {
+    // The ending: "11" for a name still open, the thirteenth, the suspension, and what is
+    // missing of the third and the fifth.
+    Stage End() {
         if (open) {
             text += "11";
         } else if (d.thirteenth == 9) {
@@ -265,66 +277,37 @@ private:
         return Stage::kDone;
     }
 
-    std::string text;
     const Degrees& d;
-    // Set while nothing has closed the name yet.
-    bool open = d.thirteenth == kNone;
-    const bool seventh = d.seventh != kNone;
-    const bool ninth = d.ninth != kNone;
-    const bool eleventh = d.eleventh != kNone;
+    std::string text;
+    bool open;
+    const bool seventh;
+    const bool ninth;
+    const bool eleventh;
 };
 
-std::string BuildName(int root, const Degrees& d) {
-    return CNameBuilder(root, d).Build();
+std::string BuildName(int root, const Degrees& degrees) {
+    return NameBuilder(root, degrees).Build();
 }
 
-// How far a root's reading is from a plain chord: one for each of a third that is neither
-// minor nor major (or none), a fifth that is not perfect (or none), a minor third with an
-// augmented fifth (a major chord read from its third), a ninth, an eleventh, a thirteenth.
+// How far a root's reading is from a plain chord: one point each for a third that is not
+// minor or major (or none), a fifth that is not perfect (or none), a minor third with a
+// minor sixth (a major chord's first inversion read from its bass), and each of a ninth,
+// an eleventh and a thirteenth.
 int RootCost(const Degrees& d) {
-    return (d.third != 3 && d.third != 4 ? 1 : 0) + (d.fifth != 7 ? 1 : 0) +
-           (d.third == 3 && d.fifth == 8 ? 1 : 0) + (d.ninth != kNone ? 1 : 0) +
-           (d.eleventh != kNone ? 1 : 0) + (d.thirteenth != kNone ? 1 : 0);
+    int cost = 0;
+    cost += d.third != 3 && d.third != 4 ? 1 : 0;
+    cost += d.fifth != 7 ? 1 : 0;
+    cost += d.third == 3 && d.fifth == 8 ? 1 : 0;
+    cost += d.ninth != kNone ? 1 : 0;
+    cost += d.eleventh != kNone ? 1 : 0;
+    cost += d.thirteenth != kNone ? 1 : 0;
+    return cost;
 }
 
-// The pitches heard, and the name over the bass's pitch class (-1 when none sounds).
-std::string NameOverBass(const std::bitset<12>& pitches, int bass) {
-    const int n = static_cast<int>(pitches.count());
-    std::array<int, 12> cost{};
-    std::array<Degrees, 12> degrees{};
-    int least = -1;
-    for (int root = 0; root < 12; ++root) {
-        cost[static_cast<std::size_t>(root)] = -1;
-        if (!pitches.test(static_cast<std::size_t>(root))) {
-            continue;
-        }
-        const Degrees d = Classify(pitches, root);
-        if (1 + d.Count() != n) {
-            continue;
-        }
-        degrees[static_cast<std::size_t>(root)] = d;
-        cost[static_cast<std::size_t>(root)] = RootCost(d);
-        if (least < 0 || RootCost(d) < least) {
-            least = RootCost(d);
-        }
-    }
-    if (least < 0) {
-        return "";
-    }
-    // The bass is the root unless another root reads as a plainer chord by two or more.
-    if (bass >= 0 && cost[static_cast<std::size_t>(bass)] >= 0 &&
-        cost[static_cast<std::size_t>(bass)] <= least + 1) {
-        return BuildName(bass, degrees[static_cast<std::size_t>(bass)]);
-    }
-    for (int root = 0; root < 12; ++root) {
-        if (cost[static_cast<std::size_t>(root)] == least) {
-            return BuildName(root, degrees[static_cast<std::size_t>(root)]);
-        }
-    }
-    return "";
-}
-
-std::bitset<12> PitchClasses(std::span<const CNote> notes) {
+// The bass names the chord when it reads within one point of the plainest reading, so
+// inversions and sixth chords keep the root a player hears; otherwise the plainest root
+// from C upward does.
+std::string NameOverBass(std::span<const CNote> notes, int bassPitchClass) {
     std::bitset<12> pitches;
     for (const CNote& note : notes) {
         const int pitchClass = PitchClass(note.note);
@@ -332,7 +315,40 @@ std::bitset<12> PitchClasses(std::span<const CNote> notes) {
             pitches.set(static_cast<std::size_t>(pitchClass));
         }
     }
-    return pitches;
+    const int n = static_cast<int>(pitches.count());
+    constexpr int kNoCost = 1000;
+    std::array<int, 12> costs;
+    costs.fill(kNoCost);
+    std::array<Degrees, 12> readings{};
+    int least = kNoCost;
+    for (int root = 0; root < 12; ++root) {
+        if (!pitches.test(static_cast<std::size_t>(root))) {
+            continue;
+        }
+        const Degrees degrees = Classify(pitches, root);
+        if (1 + degrees.Count() == n) {
+            const auto r = static_cast<std::size_t>(root);
+            readings[r] = degrees;
+            costs[r] = RootCost(degrees);
+            least = std::min(least, costs[r]);
+        }
+    }
+    if (least == kNoCost) {
+        return "";
+    }
+    if (bassPitchClass >= 0 && costs[static_cast<std::size_t>(bassPitchClass)] <= least + 1) {
+        return BuildName(bassPitchClass, readings[static_cast<std::size_t>(bassPitchClass)]);
+    }
+    for (int root = 0; root < 12; ++root) {
+        if (costs[static_cast<std::size_t>(root)] == least) {
+            return BuildName(root, readings[static_cast<std::size_t>(root)]);
+        }
+    }
+    return "";
+}
+
+bool Sounds(const CNote& note) {
+    return PitchClass(note.note) >= 0;
 }
 
 }  // namespace
@@ -344,18 +360,15 @@ std::string IdentifyChord(const std::array<CNote, 6>& strings) {
 std::string IdentifyChord(std::span<const CNote> notes) {
     const CNote* bass = nullptr;
     for (const CNote& note : notes) {
-        if (PitchClass(note.note) >= 0 && (bass == nullptr || IsLowerNote(note, *bass))) {
+        if (Sounds(note) && (bass == nullptr || note.octave * 12 + PitchClass(note.note) <
+                                                    bass->octave * 12 + PitchClass(bass->note))) {
             bass = &note;
         }
     }
-    return NameOverBass(PitchClasses(notes), bass != nullptr ? PitchClass(bass->note) : -1);
+    return NameOverBass(notes, bass != nullptr ? PitchClass(bass->note) : -1);
 }
 
-std::string IdentifyChordOverFirst(std::span<const CNote> notes) {
-    for (const CNote& note : notes) {
-        if (PitchClass(note.note) >= 0) {
-            return NameOverBass(PitchClasses(notes), PitchClass(note.note));
-        }
-    }
-    return "";
+std::string IdentifyChordFirstAsBass(std::span<const CNote> notes) {
+    const auto bass = std::find_if(notes.begin(), notes.end(), Sounds);
+    return NameOverBass(notes, bass != notes.end() ? PitchClass(bass->note) : -1);
 }

@@ -6,14 +6,14 @@
 //
 //   IdentifyChord(tuning.strings);                     // "C" for x,3,2,0,1,0 in standard tuning
 //
-// Pitch classes make the chord; spelling and repeated notes do not count. The root is the
-// one whose reading is plainest (fewest of: a third neither minor nor major, a fifth not
-// perfect, a minor third with an augmented fifth, a ninth, an eleventh, a thirteenth); the
-// bass note keeps the root when its reading is at most one step less plain, so inversions
-// of plain chords keep their root and sixth chords stay on their bass. Of equally plain
-// roots the first from C upward wins. Roots are always named with sharps. Muted strings, and the
-// values that are no spelled note (no note, unsupported, rest), do not sound. The result is "" when
-// no root explains every sounding pitch class, also when nothing sounds.
+// Every root that explains all the sounding pitch classes is read, and the plainest reading
+// wins (a major or minor third, a perfect fifth, no added degrees). The bass, the lowest
+// sounding note by pitch, names the chord when its reading is within one step of the
+// plainest, so inversions and sixth chords keep the root a player hears (x32213 is "C6",
+// x02010 "Am7"); otherwise the plainest root from C upward does. Roots are named with
+// sharps. Muted strings, and the values that are no spelled note (no note, unsupported,
+// rest), do not sound. The result is "" when no root explains every sounding pitch class,
+// also when nothing sounds.
 
 #include <array>
 #include <span>
@@ -21,10 +21,10 @@
 
 #include "music/note.h"
 
-// The six strings of a chord or tuning, in any order; the lowest-pitched sounding note (by
-// octave and pitch, not by string) is the bass.
+// The six strings of a chord or tuning, in any order.
 std::string IdentifyChord(const std::array<CNote, 6>& strings);
-// Any number of notes, the lowest-pitched being the bass.
+// Any number of notes.
 std::string IdentifyChord(std::span<const CNote> notes);
-// Notes as a person lists them: the first sounding one is the bass.
-std::string IdentifyChordOverFirst(std::span<const CNote> notes);
+// The same with the first sounding note as the bass, whatever its octave (notes typed
+// without octaves).
+std::string IdentifyChordFirstAsBass(std::span<const CNote> notes);

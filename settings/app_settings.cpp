@@ -3,6 +3,7 @@
 #include <mutex>
 #include <utility>
 
+#include "music/tempo_range.h"
 #include "settings/memory_settings_store.h"
 #include "util/text_helpers.h"
 
@@ -83,11 +84,11 @@ CAppSettings::CAppSettings(const SettingsStore& store) {
     strum = chord("Strum", 1);
     currentPattern = store.ReadText(kChordSection, "CurrentPattern", "123456");
     patterns = store.ReadText(kChordSection, "Patterns", "");
-    chordBpm = chord("ChordBPM", 120);
+    chordBpm = ClampTempo(chord("ChordBPM", 120));
     playShowOverlay = chord("PlayShowOverlay", 1);
     stopPlayingNote = chord("StopPlayingNote", 0);
 
-    scaleBpm = scale("ScaleBPM", 120);
+    scaleBpm = ClampTempo(scale("ScaleBPM", 120));
     scalePlayShowOverlay = scale("ScalePlayShowOverlay", 1);
     scaleStopPlayingNote = scale("ScaleStopPlayingNote", 0);
     scalePattern = scale("Pattern", 0);
@@ -97,7 +98,7 @@ CAppSettings::CAppSettings(const SettingsStore& store) {
     soundPack = store.ReadText(kSettingsSection, "SoundPack", appDir + "sounds/default.spk");
     currentTip = main("CurrentTip", kFirstTip);
     crc = main("CRC", 0);
-    progMgrBpm = main("ProgMgrBPM", 120);
+    progMgrBpm = ClampTempo(main("ProgMgrBPM", 120));
     currentTip = InRange(currentTip, kFirstTip, kLastTip, kFirstTip);
 
     dynamic_ = chord("Dynamic", 0);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "guitar/chord_lookup.h"
 #include "guitar/guitar.h"
 #include "library/favorites_list.h"
 #include "library/pattern.h"
@@ -22,7 +23,6 @@
 namespace {
 
 inline constexpr const char* kMessageTitle = "Fretquill";
-inline constexpr int kMaxTempo = 320;
 
 int InRange(int value, int low, int high, int fallback) {
     return value >= low && value <= high ? value : fallback;
@@ -70,9 +70,9 @@ void SanitizeViewSettings(CAppSettings& settings) {
     settings.plotMode = InRange(settings.plotMode, 0, 4, 0);
     settings.mutedOverlayType = InRange(settings.mutedOverlayType, 0, 2, 2);
     settings.openOverlayType = InRange(settings.openOverlayType, 0, 2, 2);
-    settings.chordBpm = std::clamp(settings.chordBpm, kMinimumBPM, kMaxTempo);
-    settings.scaleBpm = std::clamp(settings.scaleBpm, kMinimumBPM, kMaxTempo);
-    settings.progMgrBpm = std::clamp(settings.progMgrBpm, kMinimumBPM, kMaxTempo);
+    settings.chordBpm = ClampTempo(settings.chordBpm);
+    settings.scaleBpm = ClampTempo(settings.scaleBpm);
+    settings.progMgrBpm = ClampTempo(settings.progMgrBpm);
     settings.scalePattern = InRange(settings.scalePattern, 0, kLoopDirectionCount - 1, 0);
 }
 
@@ -448,7 +448,7 @@ void CFretquillView::ChordLookup(NoteValue root, int chordType, int variation) {
         // Searched again whenever anything it depends on differs from the last search,
         // whoever ran that one.
         const bool same = guitar.root == root && guitar.chordType == chordType &&
-                          guitar.maxSpan == span &&
+                          guitar.Voicings().MaxSpan() == span &&
                           guitar.tuning.rightHanded == tuning.rightHanded &&
                           guitar.tuning.strings == tuning.strings;
         if (!same) {
@@ -456,7 +456,10 @@ void CFretquillView::ChordLookup(NoteValue root, int chordType, int variation) {
         }
         guitar.BuildVariation(variation, *chord);
     } else {
-        guitar.chordList.LookUpStatic(root, chordType, variation, *chord);
+        // A chord the database lacks (a damaged chords.xml) shows its generated fingering.
+        chord->chordTuning = tuning;
+        LookUpChord(guitar.chordList, guitar, root, chordType, variation,
+                    std::clamp(settings.chordMaxSpan, 3, 6), *chord);
         chord->chordTuning = tuning;
         chord->rightHanded = tuning.rightHanded;
         chord->dynamic = 0;

@@ -7,7 +7,7 @@
 #include <QSlider>
 
 #include "dialogs/beat_lamp.h"
-#include "sound/tempo_range.h"
+#include "music/tempo_range.h"
 
 CTempoBox::CTempoBox(const QString& title, QWidget* parent)
     : QGroupBox(title, parent),

@@ -69,9 +69,12 @@ TEST(CliName, NamesNotesAndFrets) {
          R"j({"notes": ["Muted", "Muted", "D4", "A4", "D5", "F#5"], "name": "D"})j"},
         {{"name", "--frets", "0,0,0,0,0,0", "--tuning", "DADGAD"},
          R"j({"notes": ["D3", "A3", "D4", "G4", "A4", "D5"], "name": "Dsus4"})j"},
-        // Open G rings G major over its D bass: the plainer reading wins over the bass.
+        // Open G rings G major over its fifth in the bass.
         {{"name", "--frets", "0,0,0,0,0,0", "--tuning", "8"},
          R"j({"notes": ["D3", "G3", "D4", "G4", "B4", "D5"], "name": "G"})j"},
+        // Typed notes take the first as the bass.
+        {{"name", "A", "C", "E", "G"}, R"j({"notes": ["A", "C", "E", "G"], "name": "Am7"})j"},
+        {{"name", "C", "E", "G", "A"}, R"j({"notes": ["C", "E", "G", "A"], "name": "C6"})j"},
         // Left-handed: string 1 is the high string.
         {{"name", "--frets", "0,1,0,2,3,x", "--left"},
          R"j({"notes": ["E5", "C5", "G4", "E4", "C4", "Muted"], "name": "C"})j"},

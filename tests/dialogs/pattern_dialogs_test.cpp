@@ -108,7 +108,7 @@ TEST_F(PatternDialogsTest, TestPlaysTheTimesAtHalfASlotAndCancelLeavesTheViewsCh
     dialog.TimesSpin()->setValue(2);
     Click(dialog.TestButton());
     EXPECT_TRUE(dialog.IsTesting());
-    EXPECT_EQ(dialog.TestPeriodMs(), 500);
+    EXPECT_EQ(dialog.TestPeriodMs(), 300);  // half a slot at 100 BPM
     EXPECT_FALSE(dialog.TimesSpin()->isEnabled());
     EXPECT_EQ(dialog.TestButton()->text().remove('&'), "Stop Test");
     for (int tick = 0; tick < 5; ++tick) {

@@ -8,7 +8,7 @@
 
 namespace {
 
-// "C E G" -> up to six strings, the rest muted; the first note is the lowest.
+// "C E G" -> up to six strings, the rest muted.
 std::array<CNote, 6> Strings(const std::string& names) {
     std::array<CNote, 6> strings;
     strings.fill(CNote::Muted());
@@ -16,8 +16,7 @@ std::array<CNote, 6> Strings(const std::string& names) {
     std::string word;
     size_t s = 0;
     while (words >> word) {
-        strings.at(s) = CNote::Parse(word + (s == 0 ? "2" : "3"));
-        ++s;
+        strings.at(s++) = CNote::Parse(word + "3");
     }
     return strings;
 }
@@ -27,18 +26,7 @@ std::vector<CNote> Notes(const std::string& names) {
     std::istringstream words(names);
     std::string word;
     while (words >> word) {
-        notes.push_back(CNote::Parse(word + (notes.empty() ? "3" : "4")));
-    }
-    return notes;
-}
-
-// "G2 B2 D3": notes with their octaves, as given.
-std::vector<CNote> Pitches(const std::string& names) {
-    std::vector<CNote> notes;
-    std::istringstream words(names);
-    std::string word;
-    while (words >> word) {
-        notes.push_back(CNote::Parse(word));
+        notes.push_back(CNote::Parse(word + "4"));
     }
     return notes;
 }
@@ -105,7 +93,7 @@ TEST(IdentifyChord, IgnoresStringOrderOctavesSpellingAndRepeats) {
          "C#"},
         {{CNote(kNoteEFlat, 3), CNote(kNoteGFlat, 3), CNote(kNoteBFlat, 3), CNote(kNoteDFlat, 4),
           CNote::Muted(), CNote::Muted()},
-         // C# explains the same notes, but only as a far less plain chord.
+         // C# explains the same notes, as a far less plain reading.
          "D#m7"},
         // Standard-tuning open chords.
         {{CNote(kNoteE, 3), CNote(kNoteB, 3), CNote(kNoteE, 4), CNote(kNoteGSharp, 4),
@@ -116,42 +104,11 @@ TEST(IdentifyChord, IgnoresStringOrderOctavesSpellingAndRepeats) {
          "D"},
         {{CNote(kNoteE, 3), CNote(kNoteA, 3), CNote(kNoteD, 4), CNote(kNoteG, 4), CNote(kNoteB, 4),
           CNote(kNoteE, 5)},
-         // The open strings over their low E.
          "Em7add11"},
     };
     for (const auto& [strings, name] : cases) {
         EXPECT_EQ(IdentifyChord(strings), name);
     }
-}
-
-// Shapes in standard tuning, lowest string first, and chords whose root is a choice.
-TEST(IdentifyChord, TheRootIsThePlainestReadingAndTheBassKeepsItsClaim) {
-    const std::vector<NamingCase> cases = {
-        {"G2 B2 D3 G3 B3 G4", "G"},     // 320003
-        {"F2 C3 F3 A3 C4 F4", "F"},     // 133211
-        {"A2 E3 A3 C4 E4", "Am"},       // x02210
-        {"A2 E3 A3 C#4 E4", "A"},       // x02220
-        {"E2 B2 D3 G#3 B3 E4", "E7"},   // 020100
-        {"G#2 B2 D3 E3", "E7"},         // E7 over its third
-        {"E2 C3 E3 G3 C4 E4", "C"},     // 032010, C over E
-        {"F#2 D3 A3 D4 F#4", "D"},      // 2x0232
-        {"A2 E3 G3 C4 E4", "Am7"},      // x02010
-        {"C3 E3 A3 C4 G4", "C6"},       // x32213: the bass keeps it from Am7
-        {"C3 Gb3 Bb3 Eb4", "Cm/5-/7"},  // on C
-        {"Eb3 Gb3 Bb3 C4", "D#m6"},     // the same notes on Eb
-        {"Eb3 A3 C4 F#4", "D#dim"},     // diminished seventh on its bass
-        {"A3 C4 D#4 F#4", "Adim"},
-        {"E3 G#3 C4", "Eaug"},  // augmented triad on its bass
-        {"G#3 C4 E4", "G#aug"},
-        {"E4 A2 C#4 E3", "A"},  // the lowest pitch, not the first string, is the bass
-    };
-    for (const NamingCase& c : cases) {
-        EXPECT_EQ(IdentifyChord(Pitches(c.notes)), c.name) << c.notes;
-    }
-    // As a person lists notes, the first is the bass whatever its octave.
-    EXPECT_EQ(IdentifyChordOverFirst(Pitches("E4 G#2 C3")), "Eaug");
-    EXPECT_EQ(IdentifyChordOverFirst(Pitches("C#4 E2 A2")), "A");
-    EXPECT_EQ(IdentifyChordOverFirst(Pitches("")), "");
 }
 
 TEST(IdentifyChord, NotesThatDoNotSoundAreLeftOut) {
@@ -175,6 +132,37 @@ TEST(IdentifyChord, AnyNumberOfNotesGivesTheSameNameAsSixStrings) {
     // Seven notes fill every degree.
     EXPECT_EQ(IdentifyChord(Notes("C D E F G A B")), "C7M/13");
     EXPECT_EQ(IdentifyChord(Notes("C C C E E G G G")), "C");
+}
+
+// The same notes over different basses: the bass names the chord when its reading is within
+// one step of the plainest one.
+TEST(IdentifyChord, TheBassNamesTheChordWhenItReadsPlainly) {
+    const std::vector<NamingCase> cases = {
+        {"C Eb Gb Bb", "Cm/5-/7"},
+        {"Eb Gb Bb C", "D#m6"},
+        {"C E G A", "C6"},
+        {"A C E G", "Am7"},
+        {"E G C", "C"},          // first inversion: Em/5+ reads two steps worse
+        {"G C E", "C"},          // second inversion: Csus4/13 is not plainer
+        {"G# E B D", "E7"},
+        {"F# A C D#", "F#dim"},  // a diminished seventh on each of its notes
+        {"A C D# F#", "Adim"},
+        {"E G# C", "Eaug"},      // an augmented triad on each of its notes
+        {"G# C E", "G#aug"},
+        {"D F# A B", "D6"},
+        {"B D F# A", "Bm7"},
+        {"G B D E", "G6"},
+        {"E G B D", "Em7"},
+        {"D C E G", "Cadd9"},    // a bass whose reading is far from plain does not name it
+    };
+    for (const NamingCase& c : cases) {
+        EXPECT_EQ(IdentifyChordFirstAsBass(Notes(c.notes)), c.name) << "notes: " << c.notes;
+    }
+    // With octaves the lowest note is the bass, wherever it is in the list.
+    const std::vector<CNote> inverted = {CNote(kNoteC, 4), CNote(kNoteA, 3), CNote(kNoteE, 4),
+                                         CNote(kNoteG, 4)};
+    EXPECT_EQ(IdentifyChord(inverted), "Am7");
+    EXPECT_EQ(IdentifyChordFirstAsBass(inverted), "C6");
 }
 
 TEST(IdentifyChord, NoRootExplainingEveryNoteGivesEmptyText) {

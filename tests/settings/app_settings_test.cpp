@@ -270,6 +270,9 @@ CAppSettings Unusual() {
         *member = 1000 + next++;
     }
     s.crc = -123456789;
+    s.progMgrBpm = 97;
+    s.chordBpm = 101;
+    s.scaleBpm = 319;
     s.currentTip = 65020;
     s.chordVariant = 37;
     s.chordMaxSpan = 5;
@@ -293,6 +296,21 @@ TEST_F(AppSettingsTest, EveryEntryIsWrittenAndReadBackUnchanged) {
     MemorySettingsStore second;
     CAppSettings(first).Write(second);
     EXPECT_EQ(second.Entries(), first.Entries());
+}
+
+TEST_F(AppSettingsTest, TemposAreKeptWithinTheirRangeWhenRead) {
+    const std::vector<std::pair<int, int>> cases = {{59, 60}, {60, 60}, {100, 100}, {320, 320},
+                                                    {321, 320}, {-5, 60}, {33554524, 320}};
+    for (const auto& [stored, read] : cases) {
+        MemorySettingsStore store;
+        store.WriteInt(kSettingsSection, "ProgMgrBPM", stored);
+        store.WriteInt(kChordSection, "ChordBPM", stored);
+        store.WriteInt(kScaleSection, "ScaleBPM", stored);
+        const CAppSettings s(store);
+        EXPECT_EQ(s.progMgrBpm, read) << stored;
+        EXPECT_EQ(s.chordBpm, read) << stored;
+        EXPECT_EQ(s.scaleBpm, read) << stored;
+    }
 }
 
 TEST_F(AppSettingsTest, EntriesAreReadInTheEstablishedOrder) {

@@ -33,7 +33,7 @@ CTuning ChordWithMuted(const std::vector<int>& muted) {
     return chord;
 }
 
-TEST(SlotTimingTest, TempoDividesBy60InWholeNumbersFirst) {
+TEST(SlotTimingTest, ABeatLasts60000MsOverTheTempoRoundedWithinTheTempoRange) {
     struct Case {
         int bpm;
         int slot;
@@ -41,6 +41,7 @@ TEST(SlotTimingTest, TempoDividesBy60InWholeNumbersFirst) {
     };
     const std::vector<Case> cases = {
         {60, 1000, 500},
+        {61, 984, 492},
         {90, 667, 333},
         {100, 600, 300},
         {119, 504, 252},
@@ -48,14 +49,14 @@ TEST(SlotTimingTest, TempoDividesBy60InWholeNumbersFirst) {
         {179, 335, 167},
         {180, 333, 166},
         {240, 250, 125},
-        {299, 201, 100},
         {300, 200, 100},
         {320, 188, 94},
-        // Outside the range the tempo is kept within 60..320.
-        {400, 188, 94},
+        // Outside the range the nearest tempo plays (and nothing divides by zero).
         {59, 1000, 500},
         {0, 1000, 500},
         {-5, 1000, 500},
+        {321, 188, 94},
+        {100000, 188, 94},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(SlotMilliseconds(c.bpm), c.slot) << c.bpm;

@@ -376,7 +376,7 @@ TEST(FretquillView, ChordsAreSearchedAgainWhenTuningHandOrSpanChange) {
     // A different span.
     rig.settings.chordMaxSpan = 6;
     view.ChordSelectionChanged(kNoteC, 0, 1);
-    EXPECT_EQ(rig.guitar->maxSpan, 6);
+    EXPECT_EQ(rig.guitar->Voicings().MaxSpan(), 6);
 }
 
 TEST(FretquillView, GuitarSettingsMirrorTheStartStringAndRedrawTheOtherHand) {

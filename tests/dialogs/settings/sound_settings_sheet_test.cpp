@@ -112,10 +112,11 @@ TEST_F(SoundSettingsSheetTest, TimersRunAtHalfASlotOfTheSliderTempo) {
         EXPECT_EQ(chordTimer.interval(), HalfSlotMilliseconds(bpm)) << bpm;
         EXPECT_EQ(Find<CTempoBox>("chordTempo")->Field()->text(), QString::number(bpm));
     }
+    // Every tempo keeps its own time: 100 and 119 BPM no longer share one period.
     chordSlider->setValue(100);
-    const int at100 = chordTimer.interval();
+    EXPECT_EQ(chordTimer.interval(), 300);
     chordSlider->setValue(119);
-    EXPECT_EQ(chordTimer.interval(), at100);  // the tempo is divided by 60 in whole numbers
+    EXPECT_EQ(chordTimer.interval(), 252);
 
     sheet->ShowPage(1);
     EXPECT_FALSE(chordTimer.isActive());
