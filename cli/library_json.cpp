@@ -243,7 +243,11 @@ void ChordFromJson(const Field& field, CChord& chord) {
     chord.tuningType = field.Member("tuningType").Int32();
     chord.loopPattern = field.Member("loopPattern").InRange(kStoredFlags);
     chord.strum = field.Member("strum").InRange(kStoredFlags);
-    chord.pickPattern = field.Member("pickPattern").Text();
+    const Field pattern = field.Member("pickPattern");
+    chord.pickPattern = pattern.Text();
+    if (!CTuning::IsValidPattern(chord.pickPattern)) {
+        pattern.Wrong("'" + chord.pickPattern + "' is not a pick pattern (strings 1-6, R for a rest)");
+    }
     chord.rightHanded = field.Member("rightHanded").InRange(kStoredFlags);
     chord.root = field.Member("root").InRange(kStoredRoots);
     chord.variation = field.Member("variation").InRange(kStoredVariations);

@@ -44,7 +44,8 @@ using nlohmann::json;
 
 // After the player stops, the last notes ring on for at most this long.
 constexpr int kRingOutMs = 3000;
-// A pattern whose chord loops never ends a progression; playback stops here instead.
+// The longest a play command runs: a progression whose chord loops would never end, and a
+// long pattern at a slow tempo can outlast anyone's patience.
 constexpr int kLongestPlayMs = 10 * 60 * 1000;
 constexpr int kMaxLoopPasses = 100;
 
@@ -161,7 +162,7 @@ public:
         }
         audio.StopSound(kAllVoices);
         if (cut) {
-            std::cerr << "fretquill-cli: stopped after 10 minutes; a pattern loops forever\n";
+            std::cerr << "fretquill-cli: stopped after 10 minutes, the longest a play command runs\n";
         }
     }
 
@@ -281,6 +282,9 @@ void AddPlayChord(CLI::App& play) {
         const bool picked = options->patternOption->count() > 0;
         if (picked && options->strum) {
             throw UsageError("give --strum or --pattern, not both");
+        }
+        if (picked && options->pattern.empty()) {
+            throw UsageError("the pick pattern is empty; use strings 1-6 and R for a rest");
         }
         if (picked && !CTuning::IsValidPattern(options->pattern)) {
             throw UsageError("pick pattern '" + options->pattern +

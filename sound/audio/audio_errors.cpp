@@ -30,6 +30,8 @@ std::string AudioErrorText(int code) {
             return "The sound pack holds no samples";
         case AudioError::MediaCodec:
             return "Required Mediaplayer codec is not installed";
+        case AudioError::CutShort:
+            return "The sound pack file is cut short: some of its samples are missing";
     }
     return "Unknown error";
 }

@@ -21,6 +21,7 @@ enum class AudioError : int {
     OutOfMemory = 11,
     NoSamples = 12,        // a module without a single sample
     MediaCodec = 18,
+    CutShort = 19,         // a module file that ends before the samples it declares
 };
 
 // The text of a code: "No errors" for 0, "Unknown error" for a code without a text.

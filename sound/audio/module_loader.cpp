@@ -1,5 +1,7 @@
 #include "sound/audio/module_loader.h"
 
+#include "sound/audio/xm_extent.h"
+
 #include <xmp.h>
 
 #include <algorithm>
@@ -8,6 +10,7 @@
 #include <filesystem>
 #include <memory>
 #include <new>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -126,6 +129,12 @@ AudioError LoadModuleSamples(const std::string& path, AudioSampleBank& bank) {
         AudioError result = AudioError::NotAModule;
         if (info.mod != nullptr) {
             result = CopySamples(*info.mod, bank);
+        }
+        // The loader keeps what it could read of a file that lost its end.
+        const std::optional<std::uint64_t> declared = XmDeclaredSize(path);
+        if (result == AudioError::None && declared &&
+            *declared > std::filesystem::file_size(path, error)) {
+            result = AudioError::CutShort;
         }
         xmp_release_module(ctx);
         if (result != AudioError::None) {

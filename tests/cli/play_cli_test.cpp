@@ -147,8 +147,15 @@ TEST(CliPlay, BadInputIsStatusTwoAndWritesNothing) {
     TempDir dir;
     std::ofstream(dir / "text.spk") << "not a module";
     const std::string textPack = (dir / "text.spk").string();
+    // The shipped pack without its last 100 KB: the loader alone would keep a few samples.
+    const std::string cutPack = (dir / "cut.spk").string();
+    std::filesystem::copy_file(kPack, cutPack);
+    std::filesystem::resize_file(cutPack, std::filesystem::file_size(cutPack) - 100000);
     const std::string out = (dir / "out.wav").string();
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{"play", "chord", "C", "MAJOR", "--pack", cutPack}, "cut short"},
+        {{"soundpack", "info", cutPack}, "cut short"},
+        {{"play", "chord", "C", "MAJOR", "--pattern", ""}, "pick pattern is empty"},
         {{"play", "chord", "C", "MAJOR", "--pack", textPack}, "cannot load sound pack"},
         {{"play", "chord", "C", "MAJOR", "--pack", (dir / "none.spk").string()}, "does not exist"},
         {{"play", "chord", "C", "MAJOR", "--strum", "--pattern", "123"}, "not both"},

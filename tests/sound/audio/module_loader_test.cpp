@@ -95,6 +95,9 @@ TEST(ModuleLoaderTest, BadFilesFailCleanly) {
     TempDir dir;
     const std::vector<std::uint8_t> good = ModuleBytes(ThreeSamples());
     std::vector<std::uint8_t> truncated(good.begin(), good.begin() + 400);
+    // Whole headers, the last sample's data short by a few bytes: the loader alone would
+    // keep it as a shorter sample.
+    std::vector<std::uint8_t> cutShort(good.begin(), good.end() - 6);
     std::vector<std::uint8_t> badSignature = good;
     badSignature[9] = 'm';  // "Extended module: "
     std::vector<std::uint8_t> noise(5000);
@@ -111,6 +114,7 @@ TEST(ModuleLoaderTest, BadFilesFailCleanly) {
         {"empty.spk", {}, AudioError::NotAModule},
         {"text.spk", std::vector<std::uint8_t>(text.begin(), text.end()), AudioError::NotAModule},
         {"truncated.spk", truncated, AudioError::NotAModule},
+        {"cut-short.spk", cutShort, AudioError::CutShort},
         {"signature.spk", badSignature, AudioError::NotAModule},
         {"noise.spk", noise, AudioError::NotAModule},
     };
