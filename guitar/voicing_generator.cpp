@@ -1,11 +1,26 @@
 #include "guitar/voicing_generator.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <vector>
 
 #include "guitar/chord_chart_rules.h"
 #include "music/chord_type.h"
+
+namespace {
+
+// How many of the twelve pitch classes a mask holds, by table: the search asks this for
+// every partial fingering, and without a popcount instruction the library call shows.
+constexpr std::array<unsigned char, 4096> kPitchClassCount = [] {
+    std::array<unsigned char, 4096> counts{};
+    for (unsigned mask = 0; mask < counts.size(); ++mask) {
+        counts[mask] = static_cast<unsigned char>(std::popcount(mask));
+    }
+    return counts;
+}();
+
+}  // namespace
 
 CVoicingGenerator::CVoicingGenerator() {
     tones_.fill(kNoteMuted);
@@ -47,6 +62,7 @@ void CVoicingGenerator::Generate(const CTuning& tuning, NoteValue root, int type
             if (PitchClass(note) >= 0 && (requiredPitchClasses_ >> PitchClass(note) & 1u)) {
                 candidateFrets_[s][count] = fret;
                 candidateNotes_[s][count] = note;
+                candidateBits_[s][count] = 1u << PitchClass(note);
                 ++count;
             }
             note = StepUp(note, true);
@@ -87,7 +103,7 @@ CVoicingGenerator::Fingering CVoicingGenerator::WithString(const Fingering& abov
     Fingering f = above;
     const int fret = candidateFrets_[s][position];
     const NoteValue note = candidateNotes_[s][position];
-    f.present |= 1u << PitchClass(note);
+    f.present |= candidateBits_[s][position];
     f.lowSounding = std::min(f.lowSounding, fret);
     f.highSounding = std::max(f.highSounding, fret);
     if (fret == 0) {
@@ -109,7 +125,7 @@ bool CVoicingGenerator::CanComplete(const Fingering& f, int stringsLeft) const {
         return false;
     }
     const unsigned missing = requiredPitchClasses_ & ~f.present;
-    return std::popcount(missing) <= stringsLeft;
+    return kPitchClassCount[missing & 0xFFFu] <= stringsLeft;
 }
 
 void CVoicingGenerator::SearchUpper(int s, const Fingering& above) {

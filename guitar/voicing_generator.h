@@ -100,6 +100,7 @@ private:
     // Search state, strings in pitch order (string 0 the lowest-pitched).
     std::array<std::array<int, 16>, kStringCount> candidateFrets_{};
     std::array<std::array<NoteValue, 16>, kStringCount> candidateNotes_{};
+    std::array<std::array<unsigned, 16>, kStringCount> candidateBits_{};  // pitch-class bit
     std::array<int, kStringCount> candidateCount_{};
     std::array<int, kStringCount> curFrets_{};
     std::array<NoteValue, kStringCount> curNotes_{};
