@@ -6,6 +6,7 @@
 
 #include "guitar/chord_chart_rules.h"
 #include "guitar/guitar.h"
+#include "music/chord_type.h"
 
 namespace {
 
@@ -119,6 +120,32 @@ TEST(VoicingGeneratorTest, EveryVariationNeedsAtMostFourFingers) {
             EXPECT_NE(frets, (Frets{-1, 3, 2, 3, 1, 2})) << c.what;
         }
     }
+}
+
+// Every type in every predefined tuning, the root turning with them so every spelling comes up,
+// at the narrowest and the widest span the settings offer.
+TEST(VoicingGeneratorTest, NoTypeInAnyTuningOffersAFiveFingerShape) {
+    CGuitar guitar;
+    int generated = 0;
+    for (int tuning = 0; tuning < kPredefinedTuningCount; ++tuning) {
+        for (int type = 0; type < kChordTypeCount; ++type) {
+            const auto root = static_cast<NoteValue>((tuning + type) % (kNoteB + 1));
+            for (const int span : {3, 6}) {
+                if (!guitar.GenerateVoicings(CTuning(tuning), root, type, span)) {
+                    continue;
+                }
+                ++generated;
+                const int shown = std::min(guitar.Voicings().Found(), kVoicingSlots);
+                for (int v = 0; v < shown; ++v) {
+                    const Frets& frets = guitar.Voicings().Slots()[static_cast<size_t>(v)].frets;
+                    ASSERT_TRUE(ChartHandHolds(frets))
+                        << "tuning " << tuning << " type " << type << " root " << root
+                        << " span " << span << " variation " << v + 1;
+                }
+            }
+        }
+    }
+    EXPECT_GT(generated, kPredefinedTuningCount * kChordTypeCount);
 }
 
 TEST(VoicingGeneratorTest, PartialScoresOfOpenC) {
