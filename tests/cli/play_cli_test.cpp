@@ -143,6 +143,16 @@ TEST(CliPlay, ProgressionPlaysEachPatternOnceAtItsTempo) {
     }
 }
 
+// 700 one-second steps: longer than a play command runs, though the pattern does end.
+TEST(CliPlay, AVeryLongPatternStopsAtTenMinutesWithoutBlamingALoop) {
+    const Render render = RenderWith(
+        {"play", "chord", "E", "MAJOR", "--pattern", std::string(700, '6'), "--bpm", "60"});
+    ASSERT_EQ(render.run.status, 0) << render.run.err;
+    EXPECT_NE(render.run.err.find("stopped after 10 minutes"), std::string::npos) << render.run.err;
+    EXPECT_EQ(render.run.err.find("forever"), std::string::npos) << render.run.err;
+    EXPECT_NEAR(Seconds(render.wav), 600.0, 3.0);
+}
+
 TEST(CliPlay, BadInputIsStatusTwoAndWritesNothing) {
     TempDir dir;
     std::ofstream(dir / "text.spk") << "not a module";
