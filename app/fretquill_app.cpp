@@ -427,8 +427,8 @@ bool CFretquillApp::Shutdown() {
 
     CGuitar& guitar = CGuitar::Instance();
     if (guitar.staticChords == 1) {
-        if (const FileResult result = guitar.SaveChordCache(); !result) {
-            messages.Show(PromptKind::Error, kTitle, result.message);
+        if (const Result<> result = guitar.SaveChordCache(); !result) {
+            messages.Show(PromptKind::Error, kTitle, result.Error().message);
             saved = false;
         }
         // Written once, here, where a failure can still be shown.

@@ -61,9 +61,9 @@ bool ExportTo(CProgression& progression, const std::filesystem::path& path, Prom
             "Could not save " + path.string() + ": it is read-only, and is left as it is.");
         return false;
     }
-    const FileResult saved = SaveObjectFile(path, progression);
+    const Result<> saved = SaveObjectFile(path, progression);
     if (!saved) {
-        prompter.Show(PromptKind::Error, kLibraryMessageTitle, saved.message);
+        prompter.Show(PromptKind::Error, kLibraryMessageTitle, saved.Error().message);
         return false;
     }
     return true;
@@ -86,10 +86,10 @@ bool ImportFrom(CProgression& progression, const std::filesystem::path& path, Pr
         return false;
     }
     CProgression read;
-    const ArchiveResult loaded = LoadFromBytes(read, bytes);
+    const Result<> loaded = LoadFromBytes(read, bytes);
     if (!loaded) {
         prompter.Show(PromptKind::Error, kLibraryMessageTitle,
-                      "Could not read " + path.string() + " (" + loaded.Describe() +
+                      "Could not read " + path.string() + " (" + loaded.Error().Describe() +
                           "). Nothing was imported.");
         return false;
     }

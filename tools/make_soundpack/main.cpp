@@ -26,9 +26,9 @@ int main(int argc, char** argv) {
     if (out.has_parent_path()) {
         std::filesystem::create_directories(out.parent_path(), ec);
     }
-    const FileResult saved = WriteBytesSafely(out, bytes);
+    const Result<> saved = WriteBytesSafely(out, bytes);
     if (!saved) {
-        std::cerr << "make_soundpack: " << saved.message << "\n";
+        std::cerr << "make_soundpack: " << saved.Error().message << "\n";
         return 1;
     }
     return 0;
