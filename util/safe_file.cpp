@@ -194,14 +194,8 @@ Result<> WriteBytesSafely(const fs::path& path, std::span<const std::uint8_t> by
 }
 
 Result<> SaveObjectFile(const fs::path& path, CObject& root) {
-    return WriteFileSafely(path, [&](ByteSink& sink) -> Result<> {
-        const Result<> stored = StoreArchive(root, sink);
-        if (!stored) {
-            // The file's message names the file; the offset is of no use to the player.
-            return Result<>::Fail(stored.Error().message);
-        }
-        return {};
-    });
+    // A failure's message goes into the save's own, which names the file.
+    return WriteFileSafely(path, [&](ByteSink& sink) { return StoreArchive(root, sink); });
 }
 
 Result<fs::path> KeepDamagedFile(const fs::path& path) {
