@@ -292,9 +292,9 @@ bool CFretquillApp::Start() {
     p.messageBoxes = std::make_unique<CMessageBoxPrompter>(p.frame.get());
 
     if (p.options.lock) {
-        std::string error;
-        if (!p.lock.Acquire(UserDataDirectory() + kInstanceLockName, error)) {
-            p.Messages().Show(PromptKind::Error, kTitle, error);
+        if (const Result<> locked = p.lock.Acquire(UserDataDirectory() + kInstanceLockName);
+            !locked) {
+            p.Messages().Show(PromptKind::Error, kTitle, locked.Error().message);
             p.shutDown = true;
             return false;
         }
@@ -427,8 +427,8 @@ bool CFretquillApp::Shutdown() {
 
     CGuitar& guitar = CGuitar::Instance();
     if (guitar.staticChords == 1) {
-        if (const FileResult result = guitar.SaveChordCache(); !result) {
-            messages.Show(PromptKind::Error, kTitle, result.message);
+        if (const Result<> result = guitar.SaveChordCache(); !result) {
+            messages.Show(PromptKind::Error, kTitle, result.Error().message);
             saved = false;
         }
         // Written once, here, where a failure can still be shown.
@@ -442,9 +442,8 @@ bool CFretquillApp::Shutdown() {
     }
     std::unique_ptr<SettingsStore> store = CAppSettings::Close();
     if (auto* file = dynamic_cast<CQtSettingsStore*>(store.get())) {
-        std::string error;
-        if (!file->Flush(error)) {
-            messages.Show(PromptKind::Error, kTitle, error);
+        if (const Result<> flushed = file->Flush(); !flushed) {
+            messages.Show(PromptKind::Error, kTitle, flushed.Error().message);
             saved = false;
         }
     }

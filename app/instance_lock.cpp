@@ -11,21 +11,20 @@ CInstanceLock::~CInstanceLock() {
     Release();
 }
 
-bool CInstanceLock::Acquire(const std::string& path, std::string& error) {
+Result<> CInstanceLock::Acquire(const std::string& path) {
     Release();
     const int file = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
     if (file < 0) {
-        error = "Cannot open \"" + path + "\": " + std::strerror(errno);
-        return false;
+        return Result<>::Fail("Cannot open \"" + path + "\": " + std::strerror(errno));
     }
     if (::flock(file, LOCK_EX | LOCK_NB) != 0) {
         const int reason = errno;
         ::close(file);
-        error = reason == EWOULDBLOCK
-                    ? "Fretquill is already running. Use the window that is open; two windows "
-                      "would overwrite each other's settings, favorites and progressions."
-                    : "Cannot lock \"" + path + "\": " + std::strerror(reason);
-        return false;
+        return Result<>::Fail(
+            reason == EWOULDBLOCK
+                ? "Fretquill is already running. Use the window that is open; two windows "
+                  "would overwrite each other's settings, favorites and progressions."
+                : "Cannot lock \"" + path + "\": " + std::strerror(reason));
     }
     // The holder's process id, for a person looking at the file.
     const std::string pid = std::to_string(::getpid()) + "\n";
@@ -33,7 +32,7 @@ bool CInstanceLock::Acquire(const std::string& path, std::string& error) {
         [[maybe_unused]] const ssize_t written = ::write(file, pid.data(), pid.size());
     }
     fd = file;
-    return true;
+    return {};
 }
 
 void CInstanceLock::Release() {

@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "util/result.h"
+
 class CInstanceLock {
 public:
     CInstanceLock() = default;
@@ -13,9 +15,9 @@ public:
     CInstanceLock(const CInstanceLock&) = delete;
     CInstanceLock& operator=(const CInstanceLock&) = delete;
 
-    // Takes the lock on `path` (created when missing). False when another process holds it
-    // or the file cannot be opened; `error` says which.
-    bool Acquire(const std::string& path, std::string& error);
+    // Takes the lock on `path` (created when missing). Fails when another process holds it
+    // or the file cannot be opened, saying which.
+    Result<> Acquire(const std::string& path);
     void Release();
     bool Held() const { return fd >= 0; }
 

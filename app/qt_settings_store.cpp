@@ -49,14 +49,14 @@ void CQtSettingsStore::WriteText(std::string_view section, std::string_view entr
     settings->setValue(Key(section, entry), QString::fromStdString(std::string(value)));
 }
 
-bool CQtSettingsStore::Flush(std::string& error) {
+Result<> CQtSettingsStore::Flush() {
     settings->sync();
     if (settings->status() == QSettings::NoError) {
-        return true;
+        return {};
     }
-    error = "The settings could not be written to \"" + settings->fileName().toStdString() + "\"" +
-            (settings->status() == QSettings::AccessError
-                 ? ": the file or its folder cannot be written."
-                 : ": the file is damaged.");
-    return false;
+    return Result<>::Fail("The settings could not be written to \"" +
+                          settings->fileName().toStdString() + "\"" +
+                          (settings->status() == QSettings::AccessError
+                               ? ": the file or its folder cannot be written."
+                               : ": the file is damaged."));
 }

@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "settings/settings_store.h"
+#include "util/result.h"
 
 class CQtSettingsStore : public SettingsStore {
 public:
@@ -25,9 +26,9 @@ public:
     void WriteText(std::string_view section, std::string_view entry,
                    std::string_view value) override;
 
-    // Writes what is pending to the file. False, with `error` set, when the file cannot be
-    // written: the player is told, since the settings are written only at exit.
-    bool Flush(std::string& error);
+    // Writes what is pending to the file. Fails when the file cannot be written: the player
+    // is told, since the settings are written only at exit.
+    Result<> Flush();
     QString FileName() const { return settings->fileName(); }
 
 private:

@@ -90,10 +90,8 @@ BENCHMARK(BM_SoundStringToFirstFrame)->Unit(benchmark::kMicrosecond);
 
 void BM_GenerateDefaultPack(benchmark::State& state) {
     for (auto _ : state) {
-        std::vector<std::uint8_t> bytes;
-        std::string error;
-        WriteXmModule(MakeDefaultSoundPack(), bytes, error);
-        benchmark::DoNotOptimize(bytes.data());
+        const Result<std::vector<std::uint8_t>> bytes = WriteXmModule(MakeDefaultSoundPack());
+        benchmark::DoNotOptimize(bytes.Value().data());
     }
 }
 BENCHMARK(BM_GenerateDefaultPack)->Unit(benchmark::kMillisecond);

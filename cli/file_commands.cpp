@@ -116,10 +116,10 @@ void AddDumpCommand(CLI::App& app) {
         // file holds one progression, so an empty one does not read.
         if (size > 0 || *kind == LibraryFileKind::Exchange) {
             StreamSource source(in, size);
-            const ArchiveResult loaded = LoadArchive(*root, source);
+            const Result<> loaded = LoadArchive(*root, source);
             if (!loaded) {
                 throw UsageError("cannot read " + options->file + " as " +
-                                 std::string(KindName(*kind)) + ": " + loaded.Describe());
+                                 std::string(KindName(*kind)) + ": " + loaded.Error().Describe());
             }
         }
         // The dump shows what is stored; values the program would repair on loading are
@@ -177,16 +177,16 @@ void AddWriteCommand(CLI::App& app) {
         FileFromJson(kind, document, *root);
 
         std::vector<std::uint8_t> bytes;
-        const ArchiveResult stored = StoreToBytes(*root, bytes);
+        const Result<> stored = StoreToBytes(*root, bytes);
         if (!stored) {
-            throw UsageError("cannot write " + options->out + ": " + stored.Describe());
+            throw UsageError("cannot write " + options->out + ": " + stored.Error().Describe());
         }
         // Whatever is written must read back as the program reads it.
         std::unique_ptr<CObject> check = MakeFileRoot(kind);
-        const ArchiveResult loaded = LoadFromBytes(*check, bytes);
+        const Result<> loaded = LoadFromBytes(*check, bytes);
         if (!loaded) {
             throw UsageError("the document would make a file the program cannot read: " +
-                             loaded.Describe());
+                             loaded.Error().Describe());
         }
         // A file the player marked read-only is not replaced behind their back (root could,
         // so the mode decides, not the permission check).
@@ -194,9 +194,9 @@ void AddWriteCommand(CLI::App& app) {
             throw std::runtime_error("cannot write " + options->out +
                                      ": it is read-only; make it writable first to replace it");
         }
-        const FileResult saved = WriteBytesSafely(options->out, bytes);
+        const Result<> saved = WriteBytesSafely(options->out, bytes);
         if (!saved) {
-            throw std::runtime_error(saved.message);
+            throw std::runtime_error(saved.Error().message);
         }
     });
 }

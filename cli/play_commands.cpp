@@ -172,9 +172,9 @@ public:
             audio.CloseOutput();
             return;
         }
-        const FileResult saved = WriteWavFile(outPath, audio.OutputRate(), rendered);
+        const Result<> saved = WriteWavFile(outPath, audio.OutputRate(), rendered);
         if (!saved) {
-            throw std::runtime_error(saved.message);
+            throw std::runtime_error(saved.Error().message);
         }
         std::cout << "Wrote " << outPath << ": " << rendered.size() * 1000 / audio.OutputRate() / 1000.0
                   << " s of 16-bit mono at " << audio.OutputRate() << " Hz\n";

@@ -43,13 +43,13 @@ std::vector<StaticVariation> StaticChordVariations(const CTuning& tuning, NoteVa
     for (const std::string& message : database.messages) {
         ReportError("warning: " + message, kExitOk);
     }
-    if (!database.ok) {
+    if (const Result<>& available = database.load.available; !available) {
         // A file that is there but cannot be understood is bad input, like a damaged
         // library file; a missing or unreadable one is another failure.
-        if (database.damaged) {
-            throw UsageError(database.error);
+        if (database.load.damaged) {
+            throw UsageError(available.Error().message);
         }
-        throw std::runtime_error(database.error);
+        throw std::runtime_error(available.Error().message);
     }
     std::vector<StaticVariation> variations;
     for (int v = 1;; ++v) {

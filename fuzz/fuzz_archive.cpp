@@ -36,9 +36,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const bool registered = (RegisterLibraryClasses(), true);
     (void)registered;
     CAnyRoot root;
-    const ArchiveResult loaded = LoadFromBytes(root, std::span<const std::uint8_t>(data, size));
+    const Result<> loaded = LoadFromBytes(root, std::span<const std::uint8_t>(data, size));
     if (!loaded) {
-        if (loaded.message.empty() || loaded.offset > size) {
+        if (loaded.Error().message.empty() || !loaded.Error().offset ||
+            *loaded.Error().offset > size) {
             std::abort();
         }
         return 0;

@@ -82,9 +82,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::uint8_t pick = data[0];
     const std::span<const std::uint8_t> file(data + 1, size - 1);
     std::unique_ptr<CObject> root = MakeRoot(pick);
-    const ArchiveResult loaded = LoadFromBytes(*root, file);
+    const Result<> loaded = LoadFromBytes(*root, file);
     if (!loaded) {
-        if (loaded.message.empty() || loaded.offset > file.size()) {
+        if (loaded.Error().message.empty() || !loaded.Error().offset ||
+            *loaded.Error().offset > file.size()) {
             std::abort();
         }
         return 0;

@@ -9,8 +9,9 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     CXmlReader xml;
-    if (!xml.SetText(std::string(reinterpret_cast<const char*>(data), size))) {
-        if (xml.error.empty() || xml.FindChild() || xml.nextFree != 1) {
+    const Result<> parsed = xml.SetText(std::string(reinterpret_cast<const char*>(data), size));
+    if (!parsed) {
+        if (parsed.Error().message.empty() || xml.FindChild() || xml.nextFree != 1) {
             __builtin_trap();  // a failed parse must say why and hold nothing
         }
         return 0;

@@ -41,12 +41,12 @@ CacheRead ReadCache(const std::string& path, CChordList& list, std::string& mess
             return CacheRead::Loaded;
         }
         case LoadOutcome::Absent:
-            message = read.message;
+            message = read.Message();
             return CacheRead::Unopened;
         case LoadOutcome::Damaged:
             break;
     }
-    message = read.message;
+    message = read.Message();
     return CacheRead::Damaged;
 }
 
@@ -62,16 +62,16 @@ private:
     std::vector<std::string>& texts_;
 };
 
-ChordDatabaseLoad Finish(CChordList& list, bool ok, std::string error = "", bool damaged = false) {
-    if (!ok) {
+ChordDatabaseLoad Finish(CChordList& list, Result<> available, bool damaged = false) {
+    if (!available) {
         list.RemoveAll();
     }
     list.loaded = 1;
-    ChordDatabaseLoad load;
-    load.ok = ok;
-    load.error = std::move(error);
-    load.damaged = damaged;
-    return load;
+    return ChordDatabaseLoad{std::move(available), false, damaged};
+}
+
+ChordDatabaseLoad Unavailable(CChordList& list, std::string why, bool damaged = false) {
+    return Finish(list, Result<>::Fail(std::move(why)), damaged);
 }
 
 }  // namespace
@@ -133,43 +133,41 @@ ChordDatabaseLoad LoadChordDatabase(const ChordDatabaseFiles& files, std::uint32
     const bool sourcePresent = CanOpenFile(files.source);
     const bool cachePresent = CanOpenFile(files.cache);
     if (!sourcePresent && !cachePresent) {
-        return Finish(list, false, kMissingChordFilesText);
+        return Unavailable(list, kMissingChordFilesText);
     }
 
     // A source that cannot be read leaves nothing to check the cache against: the cache,
-    // the last good database, is used as it is.
-    FileCrc32Result crc;
-    if (sourcePresent) {
-        crc = FileCrc32(files.source);
-    }
+    // the last good database, is used as it is. Without a source there is no message.
+    const Result<std::uint32_t> crc =
+        sourcePresent ? FileCrc32(files.source) : Result<std::uint32_t>(Failure{});
     std::string cacheMessage;
     if (!crc) {
-        if (!crc.message.empty() && !cachePresent) {
-            return Finish(list, false, crc.message + kDynamicOnly);
+        const std::string& crcMessage = crc.Error().message;
+        if (!crcMessage.empty() && !cachePresent) {
+            return Unavailable(list, crcMessage + kDynamicOnly);
         }
-        if (!crc.message.empty()) {
-            prompter.Show(PromptKind::Error, kChordDatabaseTitle, crc.message);
+        if (!crcMessage.empty()) {
+            prompter.Show(PromptKind::Error, kChordDatabaseTitle, crcMessage);
         }
         const CacheRead cache = ReadCache(files.cache, list, cacheMessage, prompter);
         if (cache != CacheRead::Loaded) {
-            return Finish(
-                list, false,
-                cacheMessage.empty() ? kMissingChordFilesText : cacheMessage + kDynamicOnly,
+            return Unavailable(
+                list, cacheMessage.empty() ? kMissingChordFilesText : cacheMessage + kDynamicOnly,
                 cache == CacheRead::Damaged);
         }
         progress.AddStatusLine("Cache loaded, starting...");
-        return Finish(list, true);
+        return Finish(list, Result<>());
     }
 
     bool cacheTried = false;
     if (cachePresent) {
         progress.AddStatusLine("Cache found...checking CRC...");
-        if (crc.crc == storedCrc) {
+        if (crc.Value() == storedCrc) {
             progress.AddStatusLine("CRC passed, loading cache...");
             cacheTried = true;
             if (ReadCache(files.cache, list, cacheMessage, prompter) == CacheRead::Loaded) {
                 progress.AddStatusLine("Cache loaded, starting...");
-                return Finish(list, true);
+                return Finish(list, Result<>());
             }
             // Unopened or damaged (and kept aside): rebuilt from the source below.
         } else {
@@ -180,15 +178,16 @@ ChordDatabaseLoad LoadChordDatabase(const ChordDatabaseFiles& files, std::uint32
     }
 
     CXmlReader xml;
-    if (!xml.Load(files.source)) {
-        const std::string problem = "Could not read " + files.source + ": " + xml.error + ".";
+    if (const Result<> read = xml.Load(files.source); !read) {
+        const std::string problem =
+            "Could not read " + files.source + ": " + read.Error().message + ".";
         if (cachePresent && !cacheTried) {
             const CacheRead cache = ReadCache(files.cache, list, cacheMessage, prompter);
             if (cache == CacheRead::Loaded) {
                 prompter.Show(PromptKind::Error, kChordDatabaseTitle,
                               problem + " The chords last read from it are used.");
                 progress.AddStatusLine("Cache loaded, starting...");
-                return Finish(list, true);
+                return Finish(list, Result<>());
             }
         }
         std::string error = problem;
@@ -196,11 +195,11 @@ ChordDatabaseLoad LoadChordDatabase(const ChordDatabaseFiles& files, std::uint32
             error += " " + cacheMessage;
         }
         // The source was read whole for its CRC just before, so what failed is its content.
-        return Finish(list, false, error + kDynamicOnly, true);
+        return Unavailable(list, error + kDynamicOnly, true);
     }
     ReadChordDocument(xml, list, progress);
-    storedCrc = crc.crc;
-    ChordDatabaseLoad parsed = Finish(list, true);
+    storedCrc = crc.Value();
+    ChordDatabaseLoad parsed = Finish(list, Result<>());
     parsed.parsed = true;
     return parsed;
 }
@@ -241,7 +240,7 @@ std::string MissingChordsMessage(const CChordList& list, const std::string& sour
            " chords (" + named + "); the generated fingerings are shown for them.";
 }
 
-FileResult SaveChordCache(const std::string& path, CChordList& list) {
+Result<> SaveChordCache(const std::string& path, CChordList& list) {
     return SaveObjectFile(path, list);
 }
 
@@ -251,14 +250,10 @@ void ReadStaticChordDatabase(StaticChordDatabase& database) {
     CollectingPrompter prompter(database.messages);
     std::uint32_t noStoredCrc = 0;
     const ChordDatabaseFiles files = ChordDatabaseFiles::InAppDirectory();
-    const ChordDatabaseLoad load =
-        LoadChordDatabase(files, noStoredCrc, database.list, progress, prompter);
-    database.ok = load.ok;
-    database.error = load.error;
-    database.damaged = load.damaged;
-    if (load.ok) {
+    database.load = LoadChordDatabase(files, noStoredCrc, database.list, progress, prompter);
+    if (database.load.available) {
         const std::string missing =
-            MissingChordsMessage(database.list, load.parsed ? files.source : files.cache);
+            MissingChordsMessage(database.list, database.load.parsed ? files.source : files.cache);
         if (!missing.empty()) {
             database.messages.push_back(missing);
         }

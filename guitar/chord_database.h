@@ -9,7 +9,7 @@
 //   ChordDatabaseLoad load = LoadChordDatabase(ChordDatabaseFiles::InAppDirectory(), crc,
 //                                              list, splash, prompter);
 //   settings.crc = crc;
-//   if (!load.ok) show(load.error);      // dynamic chord generation only
+//   if (!load.available) show(load.available.Error().message);   // dynamic chords only
 //
 // The task never throws and never leaves the player without the last good database: a
 // source that cannot be read is reported and the cache used as it is; a cache that cannot
@@ -23,6 +23,7 @@
 #include "guitar/progress_reporter.h"
 #include "guitar/xml_reader.h"
 #include "util/prompter.h"
+#include "util/result.h"
 #include "util/safe_file.h"
 
 inline constexpr const char* kChordSourceName = "chords.xml";
@@ -47,14 +48,13 @@ struct ChordDatabaseFiles {
 };
 
 struct ChordDatabaseLoad {
-    // Static chords are available.
-    bool ok = false;
-    // Why not, for the player; "" when ok.
-    std::string error;
+    // Static chords are available, or why not, for the player. Not available until a load
+    // says so.
+    Result<> available = Failure{};
     // The list was read from the source and its CRC stored: a cache present is stale.
     bool parsed = false;
-    // Not ok because a file is there but its content cannot be understood (a source that
-    // does not parse, a damaged cache), rather than missing or unreadable.
+    // Not available because a file is there but its content cannot be understood (a
+    // source that does not parse, a damaged cache), rather than missing or unreadable.
     bool damaged = false;
 };
 
@@ -62,7 +62,7 @@ struct ChordDatabaseLoad {
 // `storedCrc`, else from the source, storing the source's CRC in `storedCrc` after a
 // successful parse. Status lines and progress go to `progress`; problems the player must
 // know about while static chords stay available go to `prompter` (once each); when they
-// do not, `error` says why. `list.loaded` is 1 when the task returns, whatever happened.
+// do not, the failure says why. `list.loaded` is 1 when the task returns, whatever happened.
 // Runs on the caller's thread; the window runs it on a worker and reads the list after.
 ChordDatabaseLoad LoadChordDatabase(const ChordDatabaseFiles& files, std::uint32_t& storedCrc,
                                     CChordList& list, ProgressReporter& progress,
@@ -82,7 +82,7 @@ inline constexpr int kStoredVariationsPerChord = 6;
 std::string MissingChordsMessage(const CChordList& list, const std::string& source);
 
 // Writes the list as the cache, safely: a failed write leaves the old file whole.
-FileResult SaveChordCache(const std::string& path, CChordList& list);
+Result<> SaveChordCache(const std::string& path, CChordList& list);
 
 // The database as a tool without settings sees it (the command-line tool): the loading task
 // over the application directory's files with no progress shown and the messages collected.
@@ -90,11 +90,8 @@ FileResult SaveChordCache(const std::string& path, CChordList& list);
 // chords.dat used only without it. Nothing is written, except that a damaged cache is kept
 // aside as the program does.
 struct StaticChordDatabase {
-    bool ok = false;
-    // Why there are no static chords; "" when ok.
-    std::string error;
-    // Not ok because a file's content cannot be understood (ChordDatabaseLoad::damaged).
-    bool damaged = false;
+    // Whether there are static chords, why not, and whether a file's content was at fault.
+    ChordDatabaseLoad load;
     // What the program would have shown in message boxes, in order.
     std::vector<std::string> messages;
     CChordList list;

@@ -25,9 +25,9 @@ bool CGuitar::LoadStaticChords(std::uint32_t& storedCrc, ProgressReporter& progr
     }
     const ChordDatabaseLoad load =
         LoadChordDatabase(chordFiles_, storedCrc, chordList, progress, prompter);
-    staticChords = load.ok ? 1 : 0;
-    loadError = load.error;
-    if (load.ok) {
+    staticChords = load.available ? 1 : 0;
+    loadError = load.available.Message();
+    if (load.available) {
         const std::string missing =
             MissingChordsMessage(chordList, load.parsed ? chordFiles_.source : chordFiles_.cache);
         if (!missing.empty()) {
@@ -40,12 +40,12 @@ bool CGuitar::LoadStaticChords(std::uint32_t& storedCrc, ProgressReporter& progr
         std::error_code ignored;
         std::filesystem::remove(chordFiles_.cache, ignored);
     }
-    return load.ok;
+    return load.available.Ok();
 }
 
-FileResult CGuitar::SaveChordCache() {
+Result<> CGuitar::SaveChordCache() {
     if (staticChords != 1) {
-        return FileResult{false, "No chord database was loaded, so none was saved."};
+        return Result<>::Fail("No chord database was loaded, so none was saved.");
     }
     return ::SaveChordCache(chordFiles_.cache, chordList);
 }

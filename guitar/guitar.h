@@ -47,7 +47,7 @@ public:
     // Writes chordList as the cache beside the database it came from. The window program
     // calls it once at shutdown after every successful load; never after a failed one, so
     // the last good cache survives. The command-line tool never writes the cache.
-    FileResult SaveChordCache();
+    Result<> SaveChordCache();
 
     // Finds and ranks the fingerings of a chord (CVoicingGenerator::Generate). Always true.
     bool GenerateVoicings(CTuning forTuning, NoteValue chordRoot, int type, int span);

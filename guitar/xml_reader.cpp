@@ -74,50 +74,48 @@ bool CXmlReader::Token::Is(const std::string& text, char c) const {
     return found && !quoted && size == 1 && text[static_cast<std::size_t>(start)] == c;
 }
 
-bool CXmlReader::Load(const std::string& path) {
+Result<> CXmlReader::Load(const std::string& path) {
     std::string document;
     {
         std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
                                                              &std::fclose);
         if (!file) {
             Clear();
-            error = std::string("Could not open the file (") + std::strerror(errno) + ")";
-            return false;
+            return Result<>::Fail(std::string("Could not open the file (") + std::strerror(errno) +
+                                  ")");
         }
         char buffer[65536];
         std::size_t got;
         while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) {
             if (document.size() + got > kMaxDocumentSize) {
                 Clear();
-                error = "The file is too large";
-                return false;
+                return Result<>::Fail("The file is too large");
             }
             document.append(buffer, got);
         }
         if (std::ferror(file.get())) {
             Clear();
-            error = std::string("Could not read the file (") + std::strerror(errno) + ")";
-            return false;
+            return Result<>::Fail(std::string("Could not read the file (") + std::strerror(errno) +
+                                  ")");
         }
     }
     return SetText(std::move(document));
 }
 
-bool CXmlReader::SetText(std::string document) {
-    error.clear();
+Result<> CXmlReader::SetText(std::string document) {
     text = std::move(document);
     if (text.size() > kMaxDocumentSize) {
         text.clear();
         Clear();
-        error = "The file is too large";
-        return false;
+        return Result<>::Fail("The file is too large");
     }
     Clear();
+    parseError_.clear();
     if (!Parse()) {
         Clear();
-        return false;
+        return Result<>::Fail(std::move(parseError_));
     }
-    return true;
+    return {};
 }
 
 void CXmlReader::Clear() {
@@ -142,7 +140,7 @@ void CXmlReader::Fail(std::string message, std::string_view tagName) {
         // The name comes from the file: shown escaped, never as raw bytes.
         message.replace(at, 2, EscapedText(tagName));
     }
-    error = std::move(message);
+    parseError_ = std::move(message);
 }
 
 CXmlReader::Token CXmlReader::ReadToken(int pos) const {

@@ -7,7 +7,8 @@
 // decoded when they are read. It never writes XML.
 //
 //   CXmlReader xml;
-//   if (!xml.Load(path)) show(xml.error);                 // "End tag does not correspond to b"
+//   Result<> read = xml.Load(path);
+//   if (!read) show(read.Error().message);                // "End tag does not correspond to b"
 //   while (xml.FindChild("basenote")) {                   // the root becomes current first
 //       std::string root = xml.ChildAttribute("note");
 //       xml.EnterChild();                                 // basenote is now current
@@ -24,6 +25,8 @@
 #include <string_view>
 #include <vector>
 
+#include "util/result.h"
+
 class CXmlReader {
 public:
     // One element; every position is a byte index into `text`.
@@ -39,8 +42,6 @@ public:
     };
 
     std::string text;
-    // The last parse error, "" when none.
-    std::string error;
     // Record 0 is the document; records from 1 on are elements in start-tag order.
     std::vector<CElement> elements;
     int nextFree = 1;
@@ -50,12 +51,11 @@ public:
     int childPos = 0;
     int atElement = 0;
 
-    // Reads the whole file and parses it. False when it cannot be read (`error` says why)
-    // or does not parse.
-    bool Load(const std::string& path);
-    // Resets the cursor and the records and parses the text. True when a root element
-    // was parsed; on failure the reader holds no elements and `error` says why.
-    bool SetText(std::string document);
+    // Reads the whole file and parses it. Fails when it cannot be read or does not parse.
+    Result<> Load(const std::string& path);
+    // Resets the cursor and the records and parses the text. Succeeds when a root element
+    // was parsed; on failure the reader holds no elements.
+    Result<> SetText(std::string document);
 
     // Among the children of parentPos, after currentPos (from the first child when
     // currentPos is 0), the first element with the tag name ("" matches any); it becomes
@@ -111,4 +111,7 @@ private:
     void Fail(std::string message, std::string_view tagName = {});
     void Clear();
     bool IsElement(int index) const { return index > 0 && index < nextFree; }
+
+    // What the parse found wrong, set by Fail.
+    std::string parseError_;
 };

@@ -13,6 +13,7 @@
 #include "library/stored_ranges.h"
 #include "util/object_archive.h"
 #include "util/prompter.h"
+#include "util/result.h"
 #include "util/safe_file.h"
 
 namespace {
@@ -21,35 +22,30 @@ namespace {
 // reading it whole would only waste memory.
 constexpr std::uintmax_t kMaxExchangeFileSize = 64u * 1024u * 1024u;
 
-bool ReadWholeFile(const std::filesystem::path& path, std::vector<std::uint8_t>& bytes,
-                   std::string& error) {
+Result<std::vector<std::uint8_t>> ReadWholeFile(const std::filesystem::path& path) {
+    using Read = Result<std::vector<std::uint8_t>>;
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec)) {
-        error = std::filesystem::exists(path, ec) ? "it is not a regular file"
-                                                  : "there is no such file";
-        return false;
+        return Read::Fail(std::filesystem::exists(path, ec) ? "it is not a regular file"
+                                                            : "there is no such file");
     }
     const std::uintmax_t size = std::filesystem::file_size(path, ec);
     if (ec) {
-        error = ec.message();
-        return false;
+        return Read::Fail(ec.message());
     }
     if (size > kMaxExchangeFileSize) {
-        error = "it is far too large to be a progression";
-        return false;
+        return Read::Fail("it is far too large to be a progression");
     }
     std::ifstream in(path, std::ios::binary);
     if (!in) {
-        error = std::strerror(errno);
-        return false;
+        return Read::Fail(std::strerror(errno));
     }
-    bytes.resize(static_cast<std::size_t>(size));
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
     in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     if (static_cast<std::uintmax_t>(in.gcount()) != size) {
-        error = "it could not be read to its end";
-        return false;
+        return Read::Fail("it could not be read to its end");
     }
-    return true;
+    return bytes;
 }
 
 }  // namespace
@@ -61,9 +57,9 @@ bool ExportTo(CProgression& progression, const std::filesystem::path& path, Prom
             "Could not save " + path.string() + ": it is read-only, and is left as it is.");
         return false;
     }
-    const FileResult saved = SaveObjectFile(path, progression);
+    const Result<> saved = SaveObjectFile(path, progression);
     if (!saved) {
-        prompter.Show(PromptKind::Error, kLibraryMessageTitle, saved.message);
+        prompter.Show(PromptKind::Error, kLibraryMessageTitle, saved.Error().message);
         return false;
     }
     return true;
@@ -72,13 +68,13 @@ bool ExportTo(CProgression& progression, const std::filesystem::path& path, Prom
 bool ImportFrom(CProgression& progression, const std::filesystem::path& path, Prompter& prompter) {
     RegisterLibraryClasses();
     RemoveStaleTemporaries(path);
-    std::vector<std::uint8_t> bytes;
-    std::string error;
-    if (!ReadWholeFile(path, bytes, error)) {
+    const Result<std::vector<std::uint8_t>> whole = ReadWholeFile(path);
+    if (!whole) {
         prompter.Show(PromptKind::Error, kLibraryMessageTitle,
-                      "Could not open " + path.string() + ": " + error + ".");
+                      "Could not open " + path.string() + ": " + whole.Error().message + ".");
         return false;
     }
+    const std::vector<std::uint8_t>& bytes = whole.Value();
     if (bytes.empty()) {
         prompter.Show(
             PromptKind::Error, kLibraryMessageTitle,
@@ -86,10 +82,10 @@ bool ImportFrom(CProgression& progression, const std::filesystem::path& path, Pr
         return false;
     }
     CProgression read;
-    const ArchiveResult loaded = LoadFromBytes(read, bytes);
+    const Result<> loaded = LoadFromBytes(read, bytes);
     if (!loaded) {
         prompter.Show(PromptKind::Error, kLibraryMessageTitle,
-                      "Could not read " + path.string() + " (" + loaded.Describe() +
+                      "Could not read " + path.string() + " (" + loaded.Error().Describe() +
                           "). Nothing was imported.");
         return false;
     }

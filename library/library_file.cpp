@@ -41,16 +41,16 @@ bool CLibraryFile::Load(CObject& root, Prompter& prompter) {
         case LoadOutcome::Empty:
             return true;
         case LoadOutcome::Absent:
-            if (loaded.message.empty()) {
+            if (!loaded.failure) {
                 return true;
             }
             // The file is there but cannot be opened: writing a new one in its place at
             // exit would destroy whatever it holds.
             saveBlocked_ = true;
-            blockedReason_ = "it could not be opened when the program started (" + loaded.message +
-                             ") and is left as it is";
+            blockedReason_ = "it could not be opened when the program started (" +
+                             loaded.failure->message + ") and is left as it is";
             prompter.Show(PromptKind::Error, kLibraryMessageTitle,
-                          "Could not open " + path_.string() + " (" + loaded.message +
+                          "Could not open " + path_.string() + " (" + loaded.failure->message +
                               "). The program goes on without its contents and will not "
                               "save over it.");
             return false;
@@ -61,7 +61,7 @@ bool CLibraryFile::Load(CObject& root, Prompter& prompter) {
                     "the damaged file could not be kept aside, and saving would replace it";
             }
             prompter.Show(PromptKind::Error, kLibraryMessageTitle,
-                          loaded.message + " The program goes on without its contents.");
+                          loaded.failure->message + " The program goes on without its contents.");
             return false;
     }
     return false;
@@ -73,9 +73,9 @@ bool CLibraryFile::Save(CObject& root, Prompter& prompter) {
                       "Could not save " + path_.string() + ": " + blockedReason_ + ".");
         return false;
     }
-    const FileResult saved = SaveObjectFile(path_, root);
+    const Result<> saved = SaveObjectFile(path_, root);
     if (!saved) {
-        prompter.Show(PromptKind::Error, kLibraryMessageTitle, saved.message);
+        prompter.Show(PromptKind::Error, kLibraryMessageTitle, saved.Error().message);
         return false;
     }
     return true;

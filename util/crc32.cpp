@@ -51,20 +51,18 @@ std::string Crc32Text(std::uint32_t crc) {
     return buffer;
 }
 
-FileCrc32Result FileCrc32(const std::string& path) {
-    FileCrc32Result result;
+Result<std::uint32_t> FileCrc32(const std::string& path) {
+    using CrcResult = Result<std::uint32_t>;
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
-        result.message = std::string("Could not open source file: ") + std::strerror(errno);
-        return result;
+        return CrcResult::Fail(std::string("Could not open source file: ") + std::strerror(errno));
     }
     struct stat info {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         const int error = S_ISDIR(info.st_mode) ? EISDIR : errno;
         ::close(fd);
-        result.message = std::string("Could not open source file: ") +
-                         std::strerror(error != 0 ? error : EINVAL);
-        return result;
+        return CrcResult::Fail(std::string("Could not open source file: ") +
+                               std::strerror(error != 0 ? error : EINVAL));
     }
     std::array<std::uint8_t, 65536> buffer{};
     std::uint64_t total = 0;
@@ -82,11 +80,7 @@ FileCrc32Result FileCrc32(const std::string& path) {
     }
     ::close(fd);
     if (total < static_cast<std::uint64_t>(info.st_size)) {
-        result.message = "Failed to read the entire file.\n\n" + path;
-        return result;
+        return CrcResult::Fail("Failed to read the entire file.\n\n" + path);
     }
-    result.ok = true;
-    result.crc = crc;
-    result.text = Crc32Text(crc);
-    return result;
+    return crc;
 }

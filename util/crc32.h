@@ -5,13 +5,15 @@
 // trusted while the CRC of "chords.xml" matches the one stored with the settings.
 //
 //   Crc32(bytes)                      // "123456789" -> 0xcbf43926
-//   FileCrc32Result r = FileCrc32(dir + "chords.xml");
-//   if (!r) prompter.Show(PromptKind::Error, "Fretquill", r.message);
+//   Result<std::uint32_t> r = FileCrc32(dir + "chords.xml");
+//   if (!r) prompter.Show(PromptKind::Error, "Fretquill", r.Error().message);
 
 #include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
+
+#include "util/result.h"
 
 // The CRC of the bytes; pass the result of an earlier call to continue over more bytes.
 std::uint32_t Crc32(std::span<const std::uint8_t> bytes, std::uint32_t previous = 0);
@@ -20,15 +22,6 @@ std::uint32_t Crc32(std::string_view bytes, std::uint32_t previous = 0);
 // Eight lower-case hexadecimal digits.
 std::string Crc32Text(std::uint32_t crc);
 
-struct FileCrc32Result {
-    bool ok = false;
-    std::uint32_t crc = 0;
-    std::string text;     // Crc32Text(crc) when ok
-    std::string message;  // for the player when not ok
-
-    explicit operator bool() const { return ok; }
-};
-
 // The CRC of a file's bytes. Failures: "Could not open source file: " with the system's
 // reason, or "Failed to read the entire file.\n\n" with the path.
-FileCrc32Result FileCrc32(const std::string& path);
+Result<std::uint32_t> FileCrc32(const std::string& path);

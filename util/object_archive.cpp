@@ -48,13 +48,6 @@ std::string Quoted(std::string_view name) {
 
 }  // namespace
 
-std::string ArchiveResult::Describe() const {
-    if (ok) {
-        return "";
-    }
-    return message + " at byte " + std::to_string(offset);
-}
-
 CArchive::CArchive(ByteSink& sink) : sink_(&sink) {}
 
 CArchive::CArchive(ByteSource& source, const CClassRegistry& registry)
@@ -472,23 +465,22 @@ std::unique_ptr<CObject> CArchive::ReadObject(const ElementKind& kind) {
 namespace {
 
 template <class Body>
-ArchiveResult Guarded(const CArchive& archive, Body&& body) {
+Result<> Guarded(const CArchive& archive, Body&& body) {
     try {
         body();
-        return ArchiveResult{};
+        return {};
     } catch (const ArchiveFault& fault) {
-        return ArchiveResult{false, fault.message, fault.offset};
+        return Failure{fault.message, fault.offset};
     } catch (const std::bad_alloc&) {
-        return ArchiveResult{false, "out of memory", archive.Offset()};
+        return Failure{"out of memory", archive.Offset()};
     } catch (const std::exception& error) {
-        return ArchiveResult{false, std::string("unexpected fault: ") + error.what(),
-                             archive.Offset()};
+        return Failure{std::string("unexpected fault: ") + error.what(), archive.Offset()};
     }
 }
 
 }  // namespace
 
-ArchiveResult StoreArchive(CObject& root, ByteSink& sink) {
+Result<> StoreArchive(CObject& root, ByteSink& sink) {
     CArchive archive(sink);
     return Guarded(archive, [&] {
         root.Serialize(archive);
@@ -496,7 +488,7 @@ ArchiveResult StoreArchive(CObject& root, ByteSink& sink) {
     });
 }
 
-ArchiveResult LoadArchive(CObject& root, ByteSource& source, const CClassRegistry& registry) {
+Result<> LoadArchive(CObject& root, ByteSource& source, const CClassRegistry& registry) {
     CArchive archive(source, registry);
     return Guarded(archive, [&] {
         root.Serialize(archive);
@@ -507,15 +499,15 @@ ArchiveResult LoadArchive(CObject& root, ByteSource& source, const CClassRegistr
     });
 }
 
-ArchiveResult StoreToBytes(CObject& root, std::vector<std::uint8_t>& bytes) {
+Result<> StoreToBytes(CObject& root, std::vector<std::uint8_t>& bytes) {
     MemorySink sink;
-    ArchiveResult result = StoreArchive(root, sink);
+    Result<> result = StoreArchive(root, sink);
     bytes = std::move(sink.bytes);
     return result;
 }
 
-ArchiveResult LoadFromBytes(CObject& root, std::span<const std::uint8_t> bytes,
-                            const CClassRegistry& registry) {
+Result<> LoadFromBytes(CObject& root, std::span<const std::uint8_t> bytes,
+                       const CClassRegistry& registry) {
     MemorySource source(bytes);
     return LoadArchive(root, source, registry);
 }

@@ -8,10 +8,10 @@
 // Writing and reading a file (see also SaveObjectFile/LoadObjectFile in safe_file.h):
 //
 //   MemorySink sink;
-//   ArchiveResult saved = StoreArchive(chordList, sink);
+//   Result<> saved = StoreArchive(chordList, sink);
 //   MemorySource source(sink.bytes);
-//   ArchiveResult loaded = LoadArchive(otherList, source);
-//   if (!loaded) show(loaded.Describe());   // "unknown class name "CFoo" at byte 12"
+//   Result<> loaded = LoadArchive(otherList, source);
+//   if (!loaded) show(loaded.Error().Describe());   // "unknown class name "CFoo" at byte 12"
 //
 // A class's Serialize uses Io (both directions) or << and >> under IsStoring():
 //
@@ -26,7 +26,8 @@
 // checked against the bytes left before anything is allocated, nesting is limited, and
 // any fault ends the read with a message and the byte offset where it was found. The
 // fault travels as an exception from the failing read up to LoadArchive, which returns
-// it as an ArchiveResult; Serialize code must not catch it.
+// it as a Failure with its offset always set (for a write: the bytes written by then);
+// Serialize code must not catch it.
 
 #include <array>
 #include <cstddef>
@@ -43,18 +44,7 @@
 #include "util/archive_object.h"
 #include "util/byte_stream.h"
 #include "util/class_registry.h"
-
-struct ArchiveResult {
-    bool ok = true;
-    // What went wrong, "" when ok.
-    std::string message;
-    // The byte offset where the fault was found (for a write: bytes written by then).
-    std::uint64_t offset = 0;
-
-    explicit operator bool() const { return ok; }
-    // "message at byte N", or "" when ok.
-    std::string Describe() const;
-};
+#include "util/result.h"
 
 class CArchive {
 public:
@@ -226,13 +216,13 @@ void CArchive::IoObjectList(std::vector<std::unique_ptr<T>>& list) {
 }
 
 // Writes the root object in place and closes the archive.
-ArchiveResult StoreArchive(CObject& root, ByteSink& sink);
+Result<> StoreArchive(CObject& root, ByteSink& sink);
 // Reads the root object in place; data after its last field is a fault. On a fault the
 // root holds what was read before it.
-ArchiveResult LoadArchive(CObject& root, ByteSource& source,
-                          const CClassRegistry& registry = CClassRegistry::Global());
+Result<> LoadArchive(CObject& root, ByteSource& source,
+                     const CClassRegistry& registry = CClassRegistry::Global());
 
 // The same in memory.
-ArchiveResult StoreToBytes(CObject& root, std::vector<std::uint8_t>& bytes);
-ArchiveResult LoadFromBytes(CObject& root, std::span<const std::uint8_t> bytes,
-                            const CClassRegistry& registry = CClassRegistry::Global());
+Result<> StoreToBytes(CObject& root, std::vector<std::uint8_t>& bytes);
+Result<> LoadFromBytes(CObject& root, std::span<const std::uint8_t> bytes,
+                       const CClassRegistry& registry = CClassRegistry::Global());

@@ -139,10 +139,9 @@ void SyncDirectory(const fs::path& dir) {
 
 }  // namespace
 
-FileResult WriteFileSafely(const fs::path& path,
-                           const std::function<bool(ByteSink&, std::string& error)>& write) {
+Result<> WriteFileSafely(const fs::path& path, const std::function<Result<>(ByteSink&)>& write) {
     const auto failed = [&](const std::string& why) {
-        return FileResult{false, "Could not save " + path.string() + ": " + why};
+        return Result<>::Fail("Could not save " + path.string() + ": " + why);
     };
     std::error_code ec;
     fs::path target = path;
@@ -172,9 +171,8 @@ FileResult WriteFileSafely(const fs::path& path,
         ::fchmod(fd.Get(), old.st_mode & 07777);
     }
     FdSink sink(fd.Get());
-    std::string error;
-    if (!write(sink, error)) {
-        return abandon(!sink.error.empty() ? sink.error : error);
+    if (const Result<> written = write(sink); !written) {
+        return abandon(!sink.error.empty() ? sink.error : written.Error().message);
     }
     if (::fsync(fd.Get()) != 0) {
         return abandon(ErrnoText(errno));
@@ -186,31 +184,21 @@ FileResult WriteFileSafely(const fs::path& path,
         return abandon(ErrnoText(errno));
     }
     SyncDirectory(target.parent_path());
-    return FileResult{};
+    return {};
 }
 
-FileResult WriteBytesSafely(const fs::path& path, std::span<const std::uint8_t> bytes) {
-    return WriteFileSafely(path, [&](ByteSink& sink, std::string& error) {
-        if (!sink.Write(bytes)) {
-            error = "the data could not be written";
-            return false;
-        }
-        return true;
+Result<> WriteBytesSafely(const fs::path& path, std::span<const std::uint8_t> bytes) {
+    return WriteFileSafely(path, [&](ByteSink& sink) {
+        return sink.Write(bytes) ? Result<>() : Result<>::Fail("the data could not be written");
     });
 }
 
-FileResult SaveObjectFile(const fs::path& path, CObject& root) {
-    return WriteFileSafely(path, [&](ByteSink& sink, std::string& error) {
-        const ArchiveResult stored = StoreArchive(root, sink);
-        if (!stored) {
-            error = stored.message;
-        }
-        return stored.ok;
-    });
+Result<> SaveObjectFile(const fs::path& path, CObject& root) {
+    // A failure's message goes into the save's own, which names the file.
+    return WriteFileSafely(path, [&](ByteSink& sink) { return StoreArchive(root, sink); });
 }
 
-bool KeepDamagedFile(const fs::path& path, fs::path& keptAs, std::string& error) {
-    keptAs.clear();
+Result<fs::path> KeepDamagedFile(const fs::path& path) {
     // A damaged file kept earlier may hold the only copy of what the player had, so it
     // is never replaced: later ones take the next free number.
     for (int n = 1; n <= kMaxDamagedCopies; ++n) {
@@ -221,18 +209,15 @@ bool KeepDamagedFile(const fs::path& path, fs::path& keptAs, std::string& error)
             continue;
         }
         if (errno != ENOENT) {
-            error = ErrnoText(errno);
-            return false;
+            return Result<fs::path>::Fail(ErrnoText(errno));
         }
         if (::rename(path.c_str(), damaged.c_str()) != 0) {
-            error = ErrnoText(errno);
-            return false;
+            return Result<fs::path>::Fail(ErrnoText(errno));
         }
-        keptAs = damaged;
-        return true;
+        return damaged;
     }
-    error = "there are already " + std::to_string(kMaxDamagedCopies) + " damaged copies of it";
-    return false;
+    return Result<fs::path>::Fail("there are already " + std::to_string(kMaxDamagedCopies) +
+                                  " damaged copies of it");
 }
 
 void RemoveStaleTemporaries(const fs::path& path) {
@@ -271,33 +256,39 @@ FileLoadResult LoadObjectFile(const fs::path& path, CObject& root, const CClassR
     FdGuard fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (fd.Get() < 0) {
         const int error = errno;
-        return FileLoadResult{LoadOutcome::Absent, error == ENOENT ? "" : ErrnoText(error), {}};
+        if (error == ENOENT) {
+            return FileLoadResult{LoadOutcome::Absent, std::nullopt, {}};
+        }
+        return FileLoadResult{LoadOutcome::Absent, Failure{ErrnoText(error), {}}, {}};
     }
     struct stat info {};
     if (::fstat(fd.Get(), &info) != 0) {
-        return FileLoadResult{LoadOutcome::Absent, ErrnoText(errno), {}};
+        return FileLoadResult{LoadOutcome::Absent, Failure{ErrnoText(errno), {}}, {}};
     }
     if (!S_ISREG(info.st_mode)) {
-        return FileLoadResult{LoadOutcome::Absent, path.string() + " is not a regular file", {}};
+        return FileLoadResult{
+            LoadOutcome::Absent, Failure{path.string() + " is not a regular file", {}}, {}};
     }
     if (info.st_size == 0) {
-        return FileLoadResult{LoadOutcome::Empty, "", {}};
+        return FileLoadResult{LoadOutcome::Empty, std::nullopt, {}};
     }
     FdSource source(fd.Get(), static_cast<std::uint64_t>(info.st_size));
-    const ArchiveResult loaded = LoadArchive(root, source, registry);
+    const Result<> loaded = LoadArchive(root, source, registry);
     fd.Close();
     if (loaded) {
         return FileLoadResult{};
     }
-    FileLoadResult result{LoadOutcome::Damaged, "", {}};
-    result.message = "Could not read " + path.string() + " (" + loaded.Describe() + ").";
-    std::string error;
-    if (KeepDamagedFile(path, result.keptAs, error)) {
-        result.message += " It was kept as " + result.keptAs.string() + ".";
+    Failure failure{"Could not read " + path.string() + " (" + loaded.Error().Describe() + ").",
+                    loaded.Error().offset};
+    const Result<fs::path> kept = KeepDamagedFile(path);
+    fs::path keptAs;
+    if (kept) {
+        keptAs = kept.Value();
+        failure.message += " It was kept as " + keptAs.string() + ".";
     } else {
-        result.message += " It could not be kept aside (" + error + ").";
+        failure.message += " It could not be kept aside (" + kept.Error().message + ").";
     }
-    return result;
+    return FileLoadResult{LoadOutcome::Damaged, std::move(failure), std::move(keptAs)};
 }
 
 std::string ChooseUserDataDirectory(const std::string& appDirectory, bool appDirectoryWritable,

@@ -7,28 +7,22 @@
 // overwrite what the player may still want.
 //
 //   FileLoadResult loaded = LoadObjectFile(dir + "progs.dat", progressions);
-//   if (loaded.outcome == LoadOutcome::Damaged) prompter.Show(..., loaded.message);
-//   FileResult saved = SaveObjectFile(dir + "progs.dat", progressions);
-//   if (!saved) prompter.Show(..., saved.message);
+//   if (loaded.outcome == LoadOutcome::Damaged) prompter.Show(..., loaded.failure->message);
+//   Result<> saved = SaveObjectFile(dir + "progs.dat", progressions);
+//   if (!saved) prompter.Show(..., saved.Error().message);
 
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 
 #include "util/byte_stream.h"
 #include "util/class_registry.h"
+#include "util/result.h"
 
 class CObject;
-
-struct FileResult {
-    bool ok = true;
-    // For the player: which file and what went wrong; "" when ok.
-    std::string message;
-
-    explicit operator bool() const { return ok; }
-};
 
 enum class LoadOutcome {
     Loaded,   // the whole file was read
@@ -37,27 +31,33 @@ enum class LoadOutcome {
     Damaged,  // the file could not be read and was kept aside
 };
 
+// A load has more outcomes than success and failure, so the outcome is kept beside the
+// failure rather than folded into a Result.
 struct FileLoadResult {
     LoadOutcome outcome = LoadOutcome::Loaded;
-    // Absent: why it could not be opened ("" when there is no file); Damaged: the
-    // fault, its byte offset and where the file was kept.
-    std::string message;
+    // Absent: why it could not be opened (none when there is no file); Damaged: the
+    // fault, its byte offset and where the file was kept, in sentences for the player,
+    // with the fault's offset also as a number.
+    std::optional<Failure> failure;
     // Damaged: the file's new name; empty when it could not be renamed, in which case
     // the owner must not save over it.
     std::filesystem::path keptAs;
 
     explicit operator bool() const { return outcome == LoadOutcome::Loaded; }
+    // The failure's message, "" when there is none.
+    std::string Message() const { return failure ? failure->message : std::string(); }
 };
 
 // Writes a file through a temporary file beside it. `write` fills the sink and returns
-// false on a fault of its own (with `error` set). A symbolic link is kept, and the file
+// a failure of its own, if any. A symbolic link is kept, and the file
 // it points to replaced. The replaced file's permissions carry over.
-FileResult WriteFileSafely(const std::filesystem::path& path,
-                           const std::function<bool(ByteSink&, std::string& error)>& write);
-FileResult WriteBytesSafely(const std::filesystem::path& path, std::span<const std::uint8_t> bytes);
+// The failure message says which file and what went wrong.
+Result<> WriteFileSafely(const std::filesystem::path& path,
+                         const std::function<Result<>(ByteSink&)>& write);
+Result<> WriteBytesSafely(const std::filesystem::path& path, std::span<const std::uint8_t> bytes);
 
 // Stores an archive root as a file, safely.
-FileResult SaveObjectFile(const std::filesystem::path& path, CObject& root);
+Result<> SaveObjectFile(const std::filesystem::path& path, CObject& root);
 
 // Reads an archive root from a file. On Damaged the root holds what was read before the
 // fault; an owner that wants all or nothing loads into a fresh object.
@@ -75,10 +75,9 @@ void RemoveStaleTemporaries(const std::filesystem::path& path);
 bool IsReadOnlyFile(const std::filesystem::path& path);
 
 // Renames a file to "<name>.damaged", or, when an older damaged copy has that name, to
-// "<name>.damaged.2", ".3" and so on; an older copy is never replaced. False, with
-// `error` set, when it cannot.
-bool KeepDamagedFile(const std::filesystem::path& path, std::filesystem::path& keptAs,
-                     std::string& error);
+// "<name>.damaged.2", ".3" and so on; an older copy is never replaced. The new name, or
+// why it cannot.
+Result<std::filesystem::path> KeepDamagedFile(const std::filesystem::path& path);
 
 // The directory for the files the program writes, ending with '/': the application
 // directory when it is writable, else $XDG_DATA_HOME/fretquill/ (an absolute

@@ -51,18 +51,21 @@ std::array<std::uint8_t, kWavHeaderSize> WavHeader(int rate, std::uint32_t frame
     return h;
 }
 
-FileResult WriteWavFile(const std::filesystem::path& path, int rate,
-                        std::span<const std::int16_t> frames) {
+Result<> WriteWavFile(const std::filesystem::path& path, int rate,
+                      std::span<const std::int16_t> frames) {
     if (frames.size() > kMaxFrames) {
         std::string message = path.string();
         message.insert(0, 1, '\'');
         message += "' would be larger than a WAV file can be";
-        return {false, message};
+        return Result<>::Fail(message);
     }
-    return WriteFileSafely(path, [&](ByteSink& sink, std::string&) {
+    return WriteFileSafely(path, [&](ByteSink& sink) {
         const auto header = WavHeader(rate, static_cast<std::uint32_t>(frames.size()));
         const std::vector<std::uint8_t> data = LittleEndian(frames);
-        return sink.Write(header) && sink.Write(data);
+        // The file's sink names the system's reason, which the save reports instead.
+        return sink.Write(header) && sink.Write(data)
+                   ? Result<>()
+                   : Result<>::Fail("the data could not be written");
     });
 }
 

@@ -21,8 +21,8 @@ inline constexpr std::size_t kWavHeaderSize = 44;
 // The header of a mono 16-bit PCM file holding frameCount frames at rate.
 std::array<std::uint8_t, kWavHeaderSize> WavHeader(int rate, std::uint32_t frameCount);
 
-FileResult WriteWavFile(const std::filesystem::path& path, int rate,
-                        std::span<const std::int16_t> frames);
+Result<> WriteWavFile(const std::filesystem::path& path, int rate,
+                      std::span<const std::int16_t> frames);
 
 // A WAV file written as the sound goes: after every Append the header names the frames
 // written so far, so the file is whole even when the program ends without Close.

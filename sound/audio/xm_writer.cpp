@@ -56,29 +56,26 @@ double XmStoredRate(double rate) {
     return NativeSampleRate(pitch.relativeNote, pitch.finetune);
 }
 
-bool WriteXmModule(const XmModule& module, std::vector<std::uint8_t>& bytes, std::string& error) {
+Result<std::vector<std::uint8_t>> WriteXmModule(const XmModule& module) {
+    using Written = Result<std::vector<std::uint8_t>>;
     if (module.samples.size() > kXmMaxInstruments) {
-        error = "a module holds at most 128 samples";
-        return false;
+        return Written::Fail("a module holds at most 128 samples");
     }
     for (const XmSample& sample : module.samples) {
         if (!(sample.rate >= kMinRate && sample.rate <= kMaxRate)) {
-            error = "sample '" + sample.name + "' has a rate that cannot be stored";
-            return false;
+            return Written::Fail("sample '" + sample.name + "' has a rate that cannot be stored");
         }
         const auto frames = static_cast<long long>(sample.frames.size());
         if (frames > 0x3FFFFFFF) {
-            error = "sample '" + sample.name + "' is too long";
-            return false;
+            return Written::Fail("sample '" + sample.name + "' is too long");
         }
         if (sample.loop && (sample.loopStart < 0 || sample.loopLength <= 0 ||
                             sample.loopStart + static_cast<long long>(sample.loopLength) > frames)) {
-            error = "sample '" + sample.name + "' has a loop outside its frames";
-            return false;
+            return Written::Fail("sample '" + sample.name + "' has a loop outside its frames");
         }
     }
 
-    bytes.clear();
+    std::vector<std::uint8_t> bytes;
     Out out(bytes);
     out.Text("Extended Module: ", 17);
     out.Text(module.name, 20);
@@ -130,5 +127,5 @@ bool WriteXmModule(const XmModule& module, std::vector<std::uint8_t>& bytes, std
             previous = value;
         }
     }
-    return true;
+    return bytes;
 }

@@ -6,9 +6,8 @@
 //
 //   XmModule pack{.name = "Fretquill default"};
 //   pack.samples.push_back({.name = "C3", .frames = frames, .rate = 22050.0});
-//   std::vector<std::uint8_t> bytes;
-//   std::string error;
-//   if (!WriteXmModule(pack, bytes, error)) ...
+//   Result<std::vector<std::uint8_t>> bytes = WriteXmModule(pack);
+//   if (!bytes) show(bytes.Error().message);
 //
 // The stored pitch is the nearest 1/128 semitone to the recording rate, so a loader plays a
 // sample at XmStoredRate(rate), within 0.4 cents of the rate it was recorded at.
@@ -16,6 +15,8 @@
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include "util/result.h"
 
 inline constexpr int kXmMaxInstruments = 128;
 
@@ -43,6 +44,6 @@ XmPitch XmPitchForRate(double rate);
 // The rate a loader derives from the stored pitch of a recording rate.
 double XmStoredRate(double rate);
 
-// False, with error set, for more than 128 samples, a rate outside the stored range, or a
-// loop outside its sample.
-bool WriteXmModule(const XmModule& module, std::vector<std::uint8_t>& bytes, std::string& error);
+// The module's bytes; fails for more than 128 samples, a rate outside the stored range, or
+// a loop outside its sample.
+Result<std::vector<std::uint8_t>> WriteXmModule(const XmModule& module);

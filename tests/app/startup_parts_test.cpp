@@ -113,8 +113,8 @@ TEST(SettingsFile, EntriesLandInTheirGroupsAndReadBack) {
         store.WriteInt("Settings\\Chord", "Note", 8);
         store.WriteInt("Settings", "Chord\\Loop", 1);
         store.WriteText("Settings\\Chord", "Patterns", "123456,R6R5,1 2");
-        std::string error;
-        ASSERT_TRUE(store.Flush(error)) << error;
+        const Result<> flushed = store.Flush();
+        ASSERT_TRUE(flushed) << flushed.Message();
     }
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -150,9 +150,10 @@ TEST(SettingsFile, AFileThatCannotBeWrittenIsReported) {
     ASSERT_TRUE(QDir().mkpath(path));
     CQtSettingsStore store(path);
     store.WriteInt("Settings", "PlotMode", 1);
-    std::string error;
-    EXPECT_FALSE(store.Flush(error));
-    EXPECT_NE(error.find("could not be written"), std::string::npos) << error;
+    const Result<> flushed = store.Flush();
+    EXPECT_FALSE(flushed);
+    EXPECT_NE(flushed.Message().find("could not be written"), std::string::npos)
+        << flushed.Message();
 }
 
 TEST(InstanceLock, ASecondHolderIsRefusedUntilTheFirstLetsGo) {
@@ -160,13 +161,15 @@ TEST(InstanceLock, ASecondHolderIsRefusedUntilTheFirstLetsGo) {
     const std::string path = dir.Path().string() + "/" + kInstanceLockName;
     CInstanceLock first;
     CInstanceLock second;
-    std::string error;
-    ASSERT_TRUE(first.Acquire(path, error)) << error;
-    EXPECT_FALSE(second.Acquire(path, error));
-    EXPECT_NE(error.find("already running"), std::string::npos) << error;
+    const Result<> taken = first.Acquire(path);
+    ASSERT_TRUE(taken) << taken.Message();
+    const Result<> refused = second.Acquire(path);
+    EXPECT_FALSE(refused);
+    EXPECT_NE(refused.Message().find("already running"), std::string::npos) << refused.Message();
     first.Release();
-    EXPECT_TRUE(second.Acquire(path, error)) << error;
-    EXPECT_FALSE(first.Acquire(dir.Path().string() + "/no/such/folder/lock", error));
+    const Result<> retaken = second.Acquire(path);
+    EXPECT_TRUE(retaken) << retaken.Message();
+    EXPECT_FALSE(first.Acquire(dir.Path().string() + "/no/such/folder/lock"));
 }
 
 class RecordingPrompter : public Prompter {

@@ -14,6 +14,8 @@
 namespace {
 
 using namespace cli_test;
+// The tool's run, not util's Result.
+using cli_test::Result;
 namespace fs = std::filesystem;
 
 const fs::path kFixture = fs::path(FRETQUILL_TEST_DATA_DIR) / "chords_fixture.xml";

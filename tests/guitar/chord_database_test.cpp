@@ -113,7 +113,7 @@ TEST_F(ChordDatabaseTest, FirstStartParsesSecondStartUsesTheCacheAnEditReloads) 
     std::uint32_t crc = 0;
     {
         LoadRun first(dir, crc);
-        EXPECT_TRUE(first.load.ok);
+        EXPECT_TRUE(first.load.available);
         EXPECT_EQ(first.progress.lines, Concat({"No cache, loading data..."}, kFixtureLoading));
         EXPECT_EQ(crc, Crc32(ReadAll(source)));
         EXPECT_EQ(Contents(first.list), kFixtureChords);
@@ -124,7 +124,7 @@ TEST_F(ChordDatabaseTest, FirstStartParsesSecondStartUsesTheCacheAnEditReloads) 
     const std::uint32_t firstCrc = crc;
     {
         LoadRun second(dir, crc);
-        EXPECT_TRUE(second.load.ok);
+        EXPECT_TRUE(second.load.available);
         EXPECT_EQ(second.progress.lines,
                   (Lines{"Cache found...checking CRC...", "CRC passed, loading cache...",
                          "Cache loaded, starting..."}));
@@ -138,7 +138,7 @@ TEST_F(ChordDatabaseTest, FirstStartParsesSecondStartUsesTheCacheAnEditReloads) 
     WriteAll(source, edited);
     {
         LoadRun third(dir, crc);
-        EXPECT_TRUE(third.load.ok);
+        EXPECT_TRUE(third.load.available);
         EXPECT_EQ(third.progress.lines,
                   Concat({"Cache found...checking CRC...", "Change detected, reloading..."},
                          kFixtureLoading));
@@ -155,7 +155,7 @@ TEST_F(ChordDatabaseTest, AnEmptyCacheWithAMatchingCrcLoadsAsAnEmptyList) {
     WriteAll(cache, "");
     std::uint32_t crc = Crc32(ReadAll(source));
     LoadRun run(dir, crc);
-    EXPECT_TRUE(run.load.ok);
+    EXPECT_TRUE(run.load.available);
     EXPECT_EQ(run.list.Count(), 0);
     EXPECT_EQ(run.progress.lines.back(), "Cache loaded, starting...");
 }
@@ -312,7 +312,7 @@ TEST_F(ChordDatabaseTest, MissingOrBrokenFiles) {
         const std::uint32_t before = c.crcMatchesCache ? Crc32(ReadAll(source)) : 0x5eed;
         std::uint32_t crc = before;
         LoadRun run(dir, crc);
-        EXPECT_EQ(run.load.ok, c.ok);
+        EXPECT_EQ(run.load.available.Ok(), c.ok);
         EXPECT_EQ(run.progress.lines, c.lines);
         EXPECT_EQ(run.list.loaded, 1);
         if (c.chords == -1) {
@@ -330,12 +330,13 @@ TEST_F(ChordDatabaseTest, MissingOrBrokenFiles) {
             EXPECT_NE(run.prompter.shown[0].text.find(source.string()), std::string::npos);
         }
         if (c.error.empty()) {
-            EXPECT_EQ(run.load.error, "");
+            EXPECT_EQ(run.load.available.Message(), "");
         } else {
-            EXPECT_NE(run.load.error.find(c.error), std::string::npos) << run.load.error;
+            EXPECT_NE(run.load.available.Message().find(c.error), std::string::npos)
+                << run.load.available.Message();
         }
         if (c.ok && c.source == nullptr) {
-            EXPECT_EQ(run.load.error, "");
+            EXPECT_EQ(run.load.available.Message(), "");
         }
         EXPECT_EQ(crc, c.crcStored ? Crc32(ReadAll(source)) : before);
         EXPECT_EQ(fs::exists(dir / "chords.dat.damaged"), c.damagedKept);
@@ -438,7 +439,7 @@ TEST_F(GuitarChordDatabaseTest, ToolsWithoutSettingsReadTheSourceAndWriteNothing
     {
         StaticChordDatabase db;
         ReadStaticChordDatabase(db);
-        EXPECT_TRUE(db.ok);
+        EXPECT_TRUE(db.load.available);
         EXPECT_EQ(Contents(db.list), kFixtureChords);  // the source, not the marker cache
         ASSERT_EQ(db.messages.size(), 1u);
         EXPECT_NE(db.messages[0].find(source.string() + " lacks 2,588 of its 2,592 chords"),
@@ -451,7 +452,7 @@ TEST_F(GuitarChordDatabaseTest, ToolsWithoutSettingsReadTheSourceAndWriteNothing
     {
         StaticChordDatabase db;
         ReadStaticChordDatabase(db);
-        EXPECT_TRUE(db.ok);
+        EXPECT_TRUE(db.load.available);
         ASSERT_EQ(db.list.Count(), 1);
         ASSERT_EQ(db.messages.size(), 2u);
         EXPECT_NE(db.messages[0].find("chords.xml: Element tag not found"), std::string::npos)
@@ -462,8 +463,8 @@ TEST_F(GuitarChordDatabaseTest, ToolsWithoutSettingsReadTheSourceAndWriteNothing
     fs::remove(cache);
     StaticChordDatabase db;
     ReadStaticChordDatabase(db);
-    EXPECT_FALSE(db.ok);
-    EXPECT_NE(db.error.find("Element tag not found"), std::string::npos);
+    EXPECT_FALSE(db.load.available);
+    EXPECT_NE(db.load.available.Message().find("Element tag not found"), std::string::npos);
     EXPECT_FALSE(fs::exists(cache));
 }
 
@@ -476,7 +477,7 @@ TEST_F(ChordDatabaseTest, TheShippedDatabaseLoadsWholeAndRoundTripsThroughTheCac
     std::uint32_t crc = 0;
     {
         LoadRun run(dir, crc);
-        ASSERT_TRUE(run.load.ok) << run.load.error;
+        ASSERT_TRUE(run.load.available) << run.load.available.Message();
         EXPECT_TRUE(run.prompter.shown.empty());
         EXPECT_EQ(run.list.Count(), 12 * 36 * 6);
         ASSERT_EQ(run.progress.lines.size(), 13u);
@@ -490,7 +491,7 @@ TEST_F(ChordDatabaseTest, TheShippedDatabaseLoadsWholeAndRoundTripsThroughTheCac
         WriteCache(run.list);
     }
     LoadRun again(dir, crc);
-    ASSERT_TRUE(again.load.ok);
+    ASSERT_TRUE(again.load.available);
     EXPECT_EQ(again.progress.lines.back(), "Cache loaded, starting...");
     EXPECT_EQ(again.list.Count(), 12 * 36 * 6);
 }

@@ -238,10 +238,10 @@ TEST(ChordArchiveTest, ADamagedChordListFailsCleanly) {
     ASSERT_TRUE(StoreToBytes(list, whole));
     for (std::size_t size = 0; size < whole.size(); ++size) {
         CChordList back;
-        const ArchiveResult result =
+        const Result<> result =
             LoadFromBytes(back, std::span<const std::uint8_t>(whole.data(), size));
         EXPECT_FALSE(result) << size;
-        EXPECT_LE(result.offset, size) << size << ": " << result.message;
+        EXPECT_LE(result.Error().offset.value(), size) << size << ": " << result.Message();
     }
     struct Case {
         const char* what;
@@ -261,10 +261,10 @@ TEST(ChordArchiveTest, ADamagedChordListFailsCleanly) {
     };
     for (const Case& c : cases) {
         CChordList back;
-        const ArchiveResult result = LoadFromBytes(back, c.bytes, CClassRegistry());
+        const Result<> result = LoadFromBytes(back, c.bytes, CClassRegistry());
         EXPECT_FALSE(result) << c.what;
-        EXPECT_NE(result.message.find(c.message), std::string::npos) << result.message;
-        EXPECT_EQ(result.offset, c.offset) << c.what;
+        EXPECT_NE(result.Message().find(c.message), std::string::npos) << result.Message();
+        EXPECT_EQ(result.Error().offset, c.offset) << c.what;
     }
 }
 

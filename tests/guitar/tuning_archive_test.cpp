@@ -87,10 +87,10 @@ TEST(TuningArchiveTest, ImpossibleStringValuesAndTruncationFailWithTheirOffset) 
         const Bytes value = Int(c.value);
         std::copy(value.begin(), value.end(), bad.begin() + static_cast<std::ptrdiff_t>(c.at));
         CTuning back;
-        const ArchiveResult result = LoadFromBytes(back, bad);
+        const Result<> result = LoadFromBytes(back, bad);
         EXPECT_FALSE(result) << c.what;
-        EXPECT_NE(result.message.find(c.message), std::string::npos) << result.message;
-        EXPECT_EQ(result.offset, c.at) << c.what;
+        EXPECT_NE(result.Message().find(c.message), std::string::npos) << result.Message();
+        EXPECT_EQ(result.Error().offset, c.at) << c.what;
     }
     // Rests, no-note and muted strings are values a stored chord can hold.
     for (const int note : {kNoteMuted, kNoteNone, kNoteRest}) {
@@ -104,10 +104,10 @@ TEST(TuningArchiveTest, ImpossibleStringValuesAndTruncationFailWithTheirOffset) 
     }
     for (std::size_t size = 0; size < good.size(); ++size) {
         CTuning back;
-        const ArchiveResult result =
+        const Result<> result =
             LoadFromBytes(back, std::span<const std::uint8_t>(good.data(), size));
         EXPECT_FALSE(result) << size;
-        EXPECT_LE(result.offset, size) << size;
+        EXPECT_LE(result.Error().offset.value(), size) << size;
     }
 }
 

@@ -56,8 +56,9 @@ TEST(XmlReaderTest, ParseOutcomes) {
     };
     for (const Case& c : cases) {
         CXmlReader xml;
-        EXPECT_EQ(xml.SetText(c.text), c.error.empty()) << c.what;
-        EXPECT_EQ(xml.error, c.error) << c.what;
+        const Result<> parsed = xml.SetText(c.text);
+        EXPECT_EQ(parsed.Ok(), c.error.empty()) << c.what;
+        EXPECT_EQ(parsed.Message(), c.error) << c.what;
         if (!c.error.empty()) {
             EXPECT_EQ(xml.nextFree, 1) << c.what;
             EXPECT_FALSE(xml.FindChild()) << c.what;
@@ -133,8 +134,9 @@ TEST(XmlReaderTest, DeepNestingParsesWithoutExhaustingTheStack) {
     CXmlReader xml;
     EXPECT_TRUE(xml.SetText(text));
     text.pop_back();
-    EXPECT_FALSE(xml.SetText(text));
-    EXPECT_EQ(xml.error, "End tag not completed for element a");
+    const Result<> cut = xml.SetText(text);
+    EXPECT_FALSE(cut);
+    EXPECT_EQ(cut.Message(), "End tag not completed for element a");
 }
 
 TEST(XmlReaderTest, AttributeValues) {
@@ -183,7 +185,8 @@ TEST(XmlReaderTest, ElementText) {
     };
     for (const Case& c : cases) {
         CXmlReader xml;
-        ASSERT_TRUE(xml.SetText("<r><t>" + c.content + "</t></r>")) << c.what << ": " << xml.error;
+        const Result<> parsed = xml.SetText("<r><t>" + c.content + "</t></r>");
+        ASSERT_TRUE(parsed) << c.what << ": " << parsed.Message();
         ASSERT_TRUE(xml.FindChild("t")) << c.what;
         EXPECT_EQ(xml.ChildText(xml.childPos), c.text) << c.what;
     }
@@ -216,8 +219,9 @@ TEST(XmlReaderTest, ANewTextReplacesTheOldTree) {
     EXPECT_FALSE(xml.SetText("<r><a></r>"));
     EXPECT_EQ(xml.childPos, 0);
     EXPECT_FALSE(xml.FindChild("a"));
-    ASSERT_TRUE(xml.SetText("<s><b>1</b></s>"));
-    EXPECT_EQ(xml.error, "");
+    const Result<> again = xml.SetText("<s><b>1</b></s>");
+    ASSERT_TRUE(again);
+    EXPECT_EQ(again.Message(), "");
     ASSERT_TRUE(xml.FindChild("b"));
     EXPECT_EQ(xml.ChildText(xml.childPos), "1");
 }
@@ -235,8 +239,9 @@ TEST(XmlReaderTest, LoadReadsAFileAndReportsOneThatCannotBeOpened) {
     EXPECT_EQ(xml.ChildAttribute("note"), "C");
     std::filesystem::remove(path);
 
-    EXPECT_FALSE(xml.Load(path.string()));
-    EXPECT_NE(xml.error.find("Could not open the file"), std::string::npos) << xml.error;
+    const Result<> gone = xml.Load(path.string());
+    EXPECT_FALSE(gone);
+    EXPECT_NE(gone.Message().find("Could not open the file"), std::string::npos) << gone.Message();
     EXPECT_FALSE(xml.FindChild());
 }
 
@@ -272,10 +277,11 @@ TEST(XmlReaderTest, BadFilesFailCleanly) {
         const std::string name = entry.path().filename().string();
         ++files;
         CXmlReader xml;
-        EXPECT_FALSE(xml.Load(entry.path().string())) << name;
+        const Result<> read = xml.Load(entry.path().string());
+        EXPECT_FALSE(read) << name;
         const auto known = expected.find(name);
         ASSERT_NE(known, expected.end()) << name << " has no expected message";
-        EXPECT_EQ(xml.error, known->second) << name;
+        EXPECT_EQ(read.Message(), known->second) << name;
         EXPECT_EQ(xml.nextFree, 1) << name;
         EXPECT_FALSE(xml.FindChild()) << name;
     }

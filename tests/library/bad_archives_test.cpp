@@ -48,12 +48,12 @@ TEST(BadArchivesTest, EveryFileOfTheFolderIsACaseAndFailsWithItsMessageAndOffset
         const Bytes bytes = ReadFileBytes(BadArchiveFolder() + "/" + c.file);
         std::unique_ptr<CObject> root = RootOfKind(c.kind);
         ASSERT_NE(root, nullptr) << c.file << ": kind " << c.kind;
-        const ArchiveResult result = LoadFromBytes(*root, bytes);
+        const Result<> result = LoadFromBytes(*root, bytes);
         EXPECT_FALSE(result) << c.file;
-        EXPECT_EQ(result.offset, c.offset) << c.file << ": " << result.Describe();
-        EXPECT_NE(result.message.find(c.message), std::string::npos)
-            << c.file << ": " << result.message;
-        EXPECT_LE(result.offset, bytes.size()) << c.file;
+        EXPECT_EQ(result.Error().offset, c.offset) << c.file << ": " << result.Message();
+        EXPECT_NE(result.Message().find(c.message), std::string::npos)
+            << c.file << ": " << result.Message();
+        EXPECT_LE(result.Error().offset.value(), bytes.size()) << c.file;
     }
     for (const auto& entry : fs::directory_iterator(BadArchiveFolder())) {
         const std::string name = entry.path().filename().string();
@@ -141,7 +141,7 @@ std::unique_ptr<CObject> LoadAsTheProgramDoes(const BadArchiveCase& c, const Tem
         std::uint32_t crc = 0;
         const ChordDatabaseLoad load = LoadChordDatabase(
             ChordDatabaseFiles::In(dir.Path().string() + "/"), crc, *list, progress, prompter);
-        EXPECT_TRUE(load.ok) << c.file << ": " << load.error;
+        EXPECT_TRUE(load.available) << c.file << ": " << load.available.Message();
         return list;
     }
     // The library's own files, read at first use by the one instance of their list.
@@ -249,10 +249,10 @@ TEST(BadArchivesTest, AFileCutAtAnyByteFailsCleanlyWithinTheData) {
         for (std::size_t size = 0; size < whole.size(); ++size) {
             const Bytes cut(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(size));
             std::unique_ptr<CObject> root = RootOfKind(kind);
-            const ArchiveResult result = LoadFromBytes(*root, cut);
+            const Result<> result = LoadFromBytes(*root, cut);
             ASSERT_FALSE(result) << kind << " cut at " << size;
-            EXPECT_LE(result.offset, size) << kind << " cut at " << size;
-            EXPECT_FALSE(result.message.empty());
+            EXPECT_LE(result.Error().offset.value(), size) << kind << " cut at " << size;
+            EXPECT_FALSE(result.Message().empty());
         }
     }
 }

@@ -251,8 +251,8 @@ TEST(FavoritesListTest, StoredFormRoundTripsEveryFieldAndKeepsNoNumbering) {
     EXPECT_EQ(CountOccurrences(bytes, "CFavorite"), 1u);
     RegisterLibraryClasses();
     CFavoritesList back;
-    const ArchiveResult loaded = LoadFromBytes(back, bytes);
-    ASSERT_TRUE(loaded) << loaded.Describe();
+    const Result<> loaded = LoadFromBytes(back, bytes);
+    ASSERT_TRUE(loaded) << loaded.Error().Describe();
     ASSERT_EQ(back.favorites.size(), 2u);
     const CFavorite& a = *back.favorites[0];
     EXPECT_EQ(a.id, 101);

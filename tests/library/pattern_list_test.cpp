@@ -160,7 +160,7 @@ TEST(PatternListTest, StoredFormRoundTripsEveryField) {
     Bytes bytes;
     ASSERT_TRUE(StoreToBytes(list, bytes));
     CPatternList back;
-    ASSERT_TRUE(LoadFromBytes(back, bytes)) << LoadFromBytes(back, bytes).Describe();
+    ASSERT_TRUE(LoadFromBytes(back, bytes)) << LoadFromBytes(back, bytes).Error().Describe();
     ASSERT_EQ(back.Count(), 2);
     EXPECT_EQ(back.nextId, 3);
     const CPattern& q = *back.patterns[0];

@@ -145,8 +145,8 @@ TEST(ProgressionListTest, EachClassRecordOccursOnceAndTheRestAreReferences) {
 
     RegisterLibraryClasses();
     CProgressionList back;
-    const ArchiveResult loaded = LoadFromBytes(back, bytes);
-    ASSERT_TRUE(loaded) << loaded.Describe();
+    const Result<> loaded = LoadFromBytes(back, bytes);
+    ASSERT_TRUE(loaded) << loaded.Error().Describe();
     ASSERT_EQ(back.progressions.size(), 2u);
     EXPECT_EQ(back.progressions[1]->patterns.patterns[2]->name, "c");
     EXPECT_EQ(back.nextId, 2);

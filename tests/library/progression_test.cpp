@@ -166,8 +166,8 @@ TEST(ProgressionTest, StoredFormRoundTripsEveryFieldAndCopiesAreDeep) {
     Bytes bytes;
     ASSERT_TRUE(StoreToBytes(progression, bytes));
     CProgression back;
-    const ArchiveResult loaded = LoadFromBytes(back, bytes);
-    ASSERT_TRUE(loaded) << loaded.Describe();
+    const Result<> loaded = LoadFromBytes(back, bytes);
+    ASSERT_TRUE(loaded) << loaded.Error().Describe();
     EXPECT_EQ(back.id, 12);
     EXPECT_EQ(back.name, "Blues in A");
     EXPECT_EQ(back.description, "twelve bars");

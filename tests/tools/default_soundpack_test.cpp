@@ -53,10 +53,9 @@ TEST(DefaultSoundPackTest, BuiltPackLoadsWithEveryNoteInSampleOrder) {
 
 TEST(DefaultSoundPackTest, GenerationIsDeterministicAndMatchesTheBuild) {
     // The build wrote the pack in another process: the same bytes again here.
-    std::vector<std::uint8_t> bytes;
-    std::string error;
-    ASSERT_TRUE(WriteXmModule(MakeDefaultSoundPack(), bytes, error)) << error;
-    EXPECT_TRUE(bytes == FileBytes(kBuiltPack));
+    const Result<std::vector<std::uint8_t>> bytes = WriteXmModule(MakeDefaultSoundPack());
+    ASSERT_TRUE(bytes) << bytes.Message();
+    EXPECT_TRUE(bytes.Value() == FileBytes(kBuiltPack));
 }
 
 struct PackPlayer {

@@ -91,8 +91,8 @@ Bytes StoreWith(Fn fn) {
 }
 
 template <class Fn>
-ArchiveResult LoadWith(const Bytes& bytes, Fn fn,
-                       const CClassRegistry& registry = CClassRegistry::Global()) {
+Result<> LoadWith(const Bytes& bytes, Fn fn,
+                  const CClassRegistry& registry = CClassRegistry::Global()) {
     CProbe<Fn> probe(std::move(fn));
     return LoadFromBytes(probe, bytes, registry);
 }

@@ -56,23 +56,23 @@ TEST(Crc32Test, FileCrcAndItsFailures) {
     for (int i = 0; i < 10000; ++i) {
         whole += "123456789";
     }
-    const FileCrc32Result ok = FileCrc32(path);
-    ASSERT_TRUE(ok) << ok.message;
-    EXPECT_EQ(ok.crc, Crc32(whole));
-    EXPECT_EQ(ok.text, Crc32Text(Crc32(whole)));
+    const Result<std::uint32_t> ok = FileCrc32(path);
+    ASSERT_TRUE(ok) << ok.Error().message;
+    EXPECT_EQ(ok.Value(), Crc32(whole));
+    EXPECT_EQ(Crc32Text(ok.Value()), Crc32Text(Crc32(whole)));
 
-    const FileCrc32Result missing = FileCrc32((dir / "none.xml").string());
+    const Result<std::uint32_t> missing = FileCrc32((dir / "none.xml").string());
     EXPECT_FALSE(missing);
-    EXPECT_EQ(missing.message, "Could not open source file: No such file or directory");
+    EXPECT_EQ(missing.Error().message, "Could not open source file: No such file or directory");
 
-    const FileCrc32Result directory = FileCrc32(dir.Path().string());
+    const Result<std::uint32_t> directory = FileCrc32(dir.Path().string());
     EXPECT_FALSE(directory);
-    EXPECT_EQ(directory.message, "Could not open source file: Is a directory");
+    EXPECT_EQ(directory.Error().message, "Could not open source file: Is a directory");
 
     if (::geteuid() != 0) {  // root reads anything
         ::chmod(path.c_str(), 0);
-        const FileCrc32Result denied = FileCrc32(path);
-        EXPECT_EQ(denied.message, "Could not open source file: Permission denied");
+        const Result<std::uint32_t> denied = FileCrc32(path);
+        EXPECT_EQ(denied.Message(), "Could not open source file: Permission denied");
     }
 }
 

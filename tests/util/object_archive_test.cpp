@@ -294,9 +294,9 @@ TEST(ObjectArchiveTest, WritesGoOutInBufferSizedChunksAndWriteFaultsAreReported)
 
     ChunkSink full;
     full.fail = true;
-    const ArchiveResult result = StoreArchive(big, full);
+    const Result<> result = StoreArchive(big, full);
     EXPECT_FALSE(result);
-    EXPECT_NE(result.message.find("could not be written"), std::string::npos);
+    EXPECT_NE(result.Message().find("could not be written"), std::string::npos);
 }
 
 TEST(ObjectArchiveTest, AListWithAMissingElementIsNotWritten) {
@@ -317,12 +317,12 @@ struct BadCase {
 void ExpectFailures(const std::vector<BadCase>& cases, const CClassRegistry& registry) {
     for (const BadCase& c : cases) {
         CFooList list;
-        const ArchiveResult result = LoadFromBytes(list, c.bytes, registry);
+        const Result<> result = LoadFromBytes(list, c.bytes, registry);
         EXPECT_FALSE(result) << c.what;
-        EXPECT_NE(result.message.find(c.message), std::string::npos)
-            << c.what << ": " << result.message;
-        EXPECT_EQ(result.offset, c.offset) << c.what << ": " << result.message;
-        EXPECT_NE(result.Describe().find("at byte"), std::string::npos);
+        EXPECT_NE(result.Message().find(c.message), std::string::npos)
+            << c.what << ": " << result.Message();
+        EXPECT_EQ(result.Error().offset, c.offset) << c.what << ": " << result.Message();
+        EXPECT_NE(result.Error().Describe().find("at byte"), std::string::npos);
     }
 }
 
@@ -389,10 +389,10 @@ TEST(ObjectArchiveTest, EveryTruncationFailsCleanlyWithinTheData) {
     for (std::size_t size = 0; size < whole.size(); ++size) {
         const Bytes cut(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(size));
         CFooList back;
-        const ArchiveResult result = LoadFromBytes(back, cut);
+        const Result<> result = LoadFromBytes(back, cut);
         EXPECT_FALSE(result) << size;
-        EXPECT_LE(result.offset, size) << size << ": " << result.message;
-        EXPECT_FALSE(result.message.empty());
+        EXPECT_LE(result.Error().offset.value(), size) << size << ": " << result.Message();
+        EXPECT_FALSE(result.Message().empty());
     }
 }
 
@@ -405,9 +405,9 @@ TEST(ObjectArchiveTest, NestingIsLimitedOnReadingAndWriting) {
     }
     deep.insert(deep.end(), {0x00, 0x00});
     CNode root;
-    const ArchiveResult result = LoadFromBytes(root, deep);
+    const Result<> result = LoadFromBytes(root, deep);
     EXPECT_FALSE(result);
-    EXPECT_NE(result.message.find("nested too deeply"), std::string::npos) << result.message;
+    EXPECT_NE(result.Message().find("nested too deeply"), std::string::npos) << result.Message();
 
     CNode tree;
     CNode* at = &tree;
@@ -434,9 +434,9 @@ TEST(ObjectArchiveTest, AnyObjectListNeedsItsClassesRegistered) {
         {{0x01, 0x00, 0xFF, 0xFF, 0x00, 0x00, 0x04, 0x00}, Ascii("CFoo"), FooFields(5, "s")});
     CClassRegistry empty;
     CAnyList list;
-    const ArchiveResult refused = LoadFromBytes(list, bytes, empty);
+    const Result<> refused = LoadFromBytes(list, bytes, empty);
     EXPECT_FALSE(refused);
-    EXPECT_NE(refused.message.find("unknown class name \"CFoo\""), std::string::npos);
+    EXPECT_NE(refused.Message().find("unknown class name \"CFoo\""), std::string::npos);
 
     CClassRegistry known;
     EXPECT_TRUE(known.Add<CFoo>());

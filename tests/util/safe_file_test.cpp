@@ -65,15 +65,14 @@ TEST(SafeFileTest, AFailedSaveKeepsTheOldFileWholeAndSaysWhichFile) {
     TempDir dir;
     const fs::path path = dir / "fav.dat";
     WriteAll(path, {1, 2, 3});
-    const FileResult failed = WriteFileSafely(path, [](ByteSink& sink, std::string& error) {
+    const Result<> failed = WriteFileSafely(path, [](ByteSink& sink) {
         const Bytes half = {9, 9};
         sink.Write(half);
-        error = "disk full";
-        return false;
+        return Result<>::Fail("disk full");
     });
     EXPECT_FALSE(failed);
-    EXPECT_NE(failed.message.find("fav.dat"), std::string::npos);
-    EXPECT_NE(failed.message.find("disk full"), std::string::npos);
+    EXPECT_NE(failed.Message().find("fav.dat"), std::string::npos);
+    EXPECT_NE(failed.Message().find("disk full"), std::string::npos);
     EXPECT_EQ(ReadAll(path), (Bytes{1, 2, 3}));
     EXPECT_EQ(EntriesIn(dir.Path()), 1u);
 
@@ -83,9 +82,9 @@ TEST(SafeFileTest, AFailedSaveKeepsTheOldFileWholeAndSaysWhichFile) {
     EXPECT_FALSE(SaveObjectFile(path, broken));
     EXPECT_EQ(ReadAll(path), (Bytes{1, 2, 3}));
 
-    const FileResult nowhere = WriteBytesSafely(dir / "missing" / "x.dat", Bytes{1});
+    const Result<> nowhere = WriteBytesSafely(dir / "missing" / "x.dat", Bytes{1});
     EXPECT_FALSE(nowhere);
-    EXPECT_NE(nowhere.message.find("x.dat"), std::string::npos);
+    EXPECT_NE(nowhere.Message().find("x.dat"), std::string::npos);
 }
 
 TEST(SafeFileTest, ReplacingKeepsPermissionsAndSymbolicLinks) {
@@ -110,7 +109,7 @@ TEST(SafeFileTest, LoadOutcomes) {
 
     const FileLoadResult absent = LoadObjectFile(dir / "none.dat", list);
     EXPECT_EQ(absent.outcome, LoadOutcome::Absent);
-    EXPECT_EQ(absent.message, "");
+    EXPECT_EQ(absent.Message(), "");
 
     WriteAll(dir / "empty.dat", {});
     EXPECT_EQ(LoadObjectFile(dir / "empty.dat", list).outcome, LoadOutcome::Empty);
@@ -131,9 +130,9 @@ TEST(SafeFileTest, ADamagedFileIsKeptAsideAndReported) {
     EXPECT_FALSE(fs::exists(path));
     EXPECT_EQ(result.keptAs, fs::path(path.string() + ".damaged"));
     EXPECT_EQ(ReadAll(result.keptAs), (Bytes{0x01, 0x00, 0x00, 0x80}));
-    EXPECT_NE(result.message.find("progs.dat"), std::string::npos);
-    EXPECT_NE(result.message.find("at byte 2"), std::string::npos) << result.message;
-    EXPECT_NE(result.message.find(".damaged"), std::string::npos);
+    EXPECT_NE(result.Message().find("progs.dat"), std::string::npos);
+    EXPECT_NE(result.Message().find("at byte 2"), std::string::npos) << result.Message();
+    EXPECT_NE(result.Message().find(".damaged"), std::string::npos);
 }
 
 TEST(SafeFileTest, AnOlderDamagedCopyIsNeverReplaced) {
@@ -150,7 +149,7 @@ TEST(SafeFileTest, AnOlderDamagedCopyIsNeverReplaced) {
         const fs::path expected = path.string() + ".damaged." + std::to_string(mark + 2);
         EXPECT_EQ(result.keptAs, expected);
         EXPECT_EQ(ReadAll(expected), (Bytes{0x00, 0x80, mark}));
-        EXPECT_NE(result.message.find(expected.string()), std::string::npos) << result.message;
+        EXPECT_NE(result.Message().find(expected.string()), std::string::npos) << result.Message();
     }
     EXPECT_EQ(ReadAll(older), (Bytes{0xAA}));
 
@@ -164,7 +163,7 @@ TEST(SafeFileTest, AnOlderDamagedCopyIsNeverReplaced) {
     EXPECT_EQ(full.outcome, LoadOutcome::Damaged);
     EXPECT_TRUE(full.keptAs.empty());
     EXPECT_TRUE(fs::exists(path));
-    EXPECT_NE(full.message.find("could not be kept aside"), std::string::npos) << full.message;
+    EXPECT_NE(full.Message().find("could not be kept aside"), std::string::npos) << full.Message();
 }
 
 // The id of a process that has ended (and been reaped), so no process answers to it.
@@ -226,9 +225,9 @@ TEST(SafeFileTest, ASaveBeyondTheFileSizeLimitFailsWithAMessageAndLeavesTheOldFi
         IgnoreFileSizeSignal();
         const rlimit limit{4096, 4096};
         setrlimit(RLIMIT_FSIZE, &limit);
-        const FileResult saved = WriteBytesSafely(path, Bytes(100000, 7));
-        const bool said = saved.message.find("Could not save " + path.string()) == 0 &&
-                          saved.message.find(std::strerror(EFBIG)) != std::string::npos;
+        const Result<> saved = WriteBytesSafely(path, Bytes(100000, 7));
+        const bool said = saved.Message().find("Could not save " + path.string()) == 0 &&
+                          saved.Message().find(std::strerror(EFBIG)) != std::string::npos;
         _exit(!saved && said ? 0 : 1);
     }
     int status = 0;

@@ -121,9 +121,9 @@ int main(int argc, char** argv) {
     }
     if (!output.empty()) {
         const auto* bytes = reinterpret_cast<const std::uint8_t*>(xml.data());
-        const FileResult saved = WriteBytesSafely(output, {bytes, xml.size()});
+        const Result<> saved = WriteBytesSafely(output, {bytes, xml.size()});
         if (!saved) {
-            std::cerr << "make_chords: " << saved.message << "\n";
+            std::cerr << "make_chords: " << saved.Error().message << "\n";
             return 1;
         }
     }

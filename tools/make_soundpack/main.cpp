@@ -16,19 +16,18 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::filesystem::path out = argv[1];
-    std::vector<std::uint8_t> bytes;
-    std::string error;
-    if (!WriteXmModule(MakeDefaultSoundPack(), bytes, error)) {
-        std::cerr << "make_soundpack: " << error << "\n";
+    const Result<std::vector<std::uint8_t>> bytes = WriteXmModule(MakeDefaultSoundPack());
+    if (!bytes) {
+        std::cerr << "make_soundpack: " << bytes.Error().message << "\n";
         return 1;
     }
     std::error_code ec;
     if (out.has_parent_path()) {
         std::filesystem::create_directories(out.parent_path(), ec);
     }
-    const FileResult saved = WriteBytesSafely(out, bytes);
+    const Result<> saved = WriteBytesSafely(out, bytes.Value());
     if (!saved) {
-        std::cerr << "make_soundpack: " << saved.message << "\n";
+        std::cerr << "make_soundpack: " << saved.Error().message << "\n";
         return 1;
     }
     return 0;

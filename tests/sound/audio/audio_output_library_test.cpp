@@ -61,9 +61,9 @@ std::string WritePack(const TempDir& dir) {
     looped.loop = true;
     looped.loopLength = 100;
     module.samples = {level, looped};
-    std::vector<std::uint8_t> bytes;
-    std::string error;
-    EXPECT_TRUE(WriteXmModule(module, bytes, error)) << error;
+    const Result<std::vector<std::uint8_t>> written = WriteXmModule(module);
+    EXPECT_TRUE(written) << written.Message();
+    const std::vector<std::uint8_t> bytes = written ? written.Value() : std::vector<std::uint8_t>();
     const std::string path = (dir / "two.spk").string();
     std::ofstream(path, std::ios::binary)
         .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));

@@ -19,10 +19,9 @@ void WriteFile(const std::filesystem::path& path, const std::vector<std::uint8_t
 }
 
 std::vector<std::uint8_t> ModuleBytes(const XmModule& module) {
-    std::vector<std::uint8_t> bytes;
-    std::string error;
-    EXPECT_TRUE(WriteXmModule(module, bytes, error)) << error;
-    return bytes;
+    Result<std::vector<std::uint8_t>> bytes = WriteXmModule(module);
+    EXPECT_TRUE(bytes) << bytes.Message();
+    return bytes ? std::move(bytes.Value()) : std::vector<std::uint8_t>();
 }
 
 XmModule ThreeSamples() {
@@ -132,19 +131,18 @@ TEST(ModuleLoaderTest, BadFilesFailCleanly) {
 }
 
 TEST(ModuleLoaderTest, WriterRefusesWhatItCannotStore) {
-    std::vector<std::uint8_t> bytes;
-    std::string error;
     XmModule tooMany;
     tooMany.samples.resize(129);
-    EXPECT_FALSE(WriteXmModule(tooMany, bytes, error));
+    EXPECT_FALSE(WriteXmModule(tooMany));
     XmModule badLoop{.name = "", .samples = {{.name = "x", .frames = {1, 2, 3}, .rate = 22050.0}}};
     badLoop.samples[0].loop = true;
     badLoop.samples[0].loopStart = 2;
     badLoop.samples[0].loopLength = 2;
-    EXPECT_FALSE(WriteXmModule(badLoop, bytes, error));
+    EXPECT_FALSE(WriteXmModule(badLoop));
     XmModule badRate{.name = "", .samples = {{.name = "x", .frames = {1}, .rate = 0.0}}};
-    EXPECT_FALSE(WriteXmModule(badRate, bytes, error));
-    EXPECT_FALSE(error.empty());
+    const Result<std::vector<std::uint8_t>> refused = WriteXmModule(badRate);
+    EXPECT_FALSE(refused);
+    EXPECT_FALSE(refused.Message().empty());
 }
 
 }  // namespace
