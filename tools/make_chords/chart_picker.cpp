@@ -183,26 +183,96 @@ constexpr int kThinnedPenalty = -40;
 constexpr int kRootInBassWeight = 200;
 constexpr int kPerPosition = 8;
 
-// Well-known open chords whose shape the scoring would otherwise pass over.
+// The open chords a chord chart shows first, by chord type. For a type listed here the
+// table is the whole of the chart's open position: a root it lacks takes a movable form.
 struct TableChord {
     NoteValue root;
     int type;
     ChartFrets frets;
 };
 
+// Chord type numbers of the type table.
+constexpr int kMajor = 0;
+constexpr int kSus4 = 1;
+constexpr int kAdd9 = 3;
+constexpr int kMinor = 5;
+constexpr int kAugmented = 6;
+constexpr int kDiminished = 7;
+constexpr int kSixth = 8;
+constexpr int kMinorSixth = 11;
+constexpr int kSeventh = 12;
+constexpr int kMinorSeventh = 14;
+constexpr int kMajorSeventh = 18;
+constexpr int kNinth = 25;
+// A muted string, written as a chart writes it.
+constexpr int x = -1;
+
 const std::vector<TableChord>& OpenChordTable() {
+    // clang-format off
     static const std::vector<TableChord> table = {
-        {kNoteC, 12, {-1, 3, 2, 3, 1, 0}},   // C7
-        {kNoteC, 8, {-1, 3, 2, 2, 1, 0}},    // C6
-        {kNoteB, 12, {-1, 2, 1, 2, 0, 2}},   // B7
-        {kNoteF, 18, {-1, -1, 3, 2, 1, 0}},  // Fmaj7
-        {kNoteC, 3, {-1, 3, 2, 0, 3, 0}},    // Cadd9
+        {kNoteC, kMajor, {x, 3, 2, 0, 1, 0}},
+        {kNoteA, kMajor, {x, 0, 2, 2, 2, 0}},
+        {kNoteG, kMajor, {3, 2, 0, 0, 0, 3}},
+        {kNoteE, kMajor, {0, 2, 2, 1, 0, 0}},
+        {kNoteD, kMajor, {x, x, 0, 2, 3, 2}},
+        {kNoteA, kMinor, {x, 0, 2, 2, 1, 0}},
+        {kNoteE, kMinor, {0, 2, 2, 0, 0, 0}},
+        {kNoteD, kMinor, {x, x, 0, 2, 3, 1}},
+        {kNoteE, kSeventh, {0, 2, 0, 1, 0, 0}},
+        {kNoteA, kSeventh, {x, 0, 2, 0, 2, 0}},
+        {kNoteG, kSeventh, {3, 2, 0, 0, 0, 1}},
+        {kNoteD, kSeventh, {x, x, 0, 2, 1, 2}},
+        {kNoteB, kSeventh, {x, 2, 1, 2, 0, 2}},
+        {kNoteC, kSeventh, {x, 3, 2, 3, 1, 0}},
+        {kNoteA, kMinorSeventh, {x, 0, 2, 0, 1, 0}},
+        {kNoteD, kMinorSeventh, {x, x, 0, 2, 1, 1}},
+        {kNoteE, kMinorSeventh, {0, 2, 0, 0, 0, 0}},
+        {kNoteB, kMinorSeventh, {x, 2, 0, 2, 0, 2}},
+        {kNoteC, kMajorSeventh, {x, 3, 2, 0, 0, 0}},
+        {kNoteA, kMajorSeventh, {x, 0, 2, 1, 2, 0}},
+        {kNoteD, kMajorSeventh, {x, x, 0, 2, 2, 2}},
+        {kNoteE, kMajorSeventh, {0, 2, 1, 1, 0, 0}},
+        {kNoteF, kMajorSeventh, {x, x, 3, 2, 1, 0}},
+        {kNoteG, kMajorSeventh, {3, 2, 0, 0, 0, 2}},
+        {kNoteA, kSus4, {x, 0, 2, 2, 3, 0}},
+        {kNoteD, kSus4, {x, x, 0, 2, 3, 3}},
+        {kNoteE, kSus4, {0, 2, 2, 2, 0, 0}},
+        {kNoteC, kSus4, {x, 3, 3, 0, 1, 1}},
+        {kNoteG, kSus4, {3, 3, 0, 0, 1, 3}},
+        {kNoteC, kSixth, {x, 3, 2, 2, 1, 0}},
+        {kNoteG, kSixth, {3, 2, 0, 0, 0, 0}},
+        {kNoteA, kSixth, {x, 0, 2, 2, 2, 2}},
+        {kNoteD, kSixth, {x, x, 0, 2, 0, 2}},
+        {kNoteE, kSixth, {0, 2, 2, 1, 2, 0}},
+        {kNoteA, kMinorSixth, {x, 0, 2, 2, 1, 2}},
+        {kNoteE, kMinorSixth, {0, 2, 2, 0, 2, 0}},
+        {kNoteD, kMinorSixth, {x, x, 0, 2, 0, 1}},
+        {kNoteD, kDiminished, {x, x, 0, 1, 0, 1}},
+        {kNoteE, kDiminished, {0, 1, 2, 0, 2, 0}},
+        {kNoteA, kDiminished, {x, 0, 1, 2, 1, 2}},
+        {kNoteE, kAugmented, {0, 3, 2, 1, 1, 0}},
+        {kNoteC, kAugmented, {x, 3, 2, 1, 1, 0}},
+        {kNoteA, kAugmented, {x, 0, 3, 2, 2, 1}},
+        {kNoteD, kAugmented, {x, x, 0, 3, 3, 2}},
+        {kNoteG, kAugmented, {3, 2, 1, 0, 0, 3}},
+        {kNoteC, kAdd9, {x, 3, 2, 0, 3, 0}},
+        {kNoteA, kAdd9, {x, 0, 2, 4, 2, 0}},
+        {kNoteE, kAdd9, {0, 2, 4, 1, 0, 0}},
+        {kNoteA, kNinth, {x, 0, 2, 4, 2, 3}},
+        {kNoteC, kNinth, {x, 3, 2, 3, 3, 3}},
+        {kNoteE, kNinth, {0, 2, 0, 1, 0, 2}},
     };
+    // clang-format on
     return table;
 }
 
-bool SameFrets(const ChartFrets& a, const ChartFrets& b) {
-    return a == b;
+const CChartCandidate* FindShape(const std::vector<CChartCandidate>& all, const ChartFrets& frets) {
+    for (const CChartCandidate& c : all) {
+        if (c.frets == frets) {
+            return &c;
+        }
+    }
+    return nullptr;
 }
 
 // A choice for variation 1 and how much it is worth before the other five are added.
@@ -212,20 +282,97 @@ struct FirstChoice {
     const char* from;
 };
 
-// Variation 1: the open chord a chart shows first; else the common barre chord (the
-// lowest E- or A-string barre), unless it leaves the rest of the neck too bare; else the
-// best shape low on the neck. Every choice must leave room above it for five more shapes
-// with the same bass, where the neck holds that many.
+// Outweighs anything the other five can add, so a table or form choice wins whenever it
+// leaves room for them, in the order given.
+constexpr int kSureChoice = 1000000;
+// Ranks a form with a string left out after the whole forms at its position.
+constexpr int kThinnedForm = 10;
+
+// The movable forms of the chart: the open E, A and D shapes of the type carried up the
+// neck, the open strings becoming the barre, and any chart shape without open strings
+// slid along (C9 x32333 gives Bb9 x10111). Lowest position first; at one position the E
+// form, then the A form, then the D form.
+std::vector<FirstChoice> FormChoices(NoteValue root, int type,
+                                     const std::vector<CChartCandidate>& all) {
+    auto formRank = [](const TableChord& t) {
+        const NoteValue order[] = {kNoteE, kNoteA, kNoteD};
+        for (int i = 0; i < 3; ++i) {
+            if (SameNote(t.root, order[i])) {
+                return i;
+            }
+        }
+        const bool movable =
+            std::none_of(t.frets.begin(), t.frets.end(), [](int fret) { return fret == 0; });
+        return movable ? 3 : -1;
+    };
+    struct Form {
+        const CChartCandidate* candidate;
+        int rank;
+    };
+    std::vector<Form> forms;
+    for (const TableChord& t : OpenChordTable()) {
+        const int rank = formRank(t);
+        if (t.type != type || rank < 0 || SameNote(t.root, root)) {
+            continue;
+        }
+        const int up = ((PitchClass(root) - PitchClass(t.root)) % 12 + 12) % 12;
+        for (int shift : {up, up - 12}) {
+            ChartFrets frets = t.frets;
+            bool onNeck = true;
+            for (int& fret : frets) {
+                if (fret >= 0) {
+                    fret += shift;
+                    onNeck = onNeck && fret >= 0;
+                }
+            }
+            if (!onNeck) {
+                continue;
+            }
+            if (const CChartCandidate* c = FindShape(all, frets)) {
+                forms.push_back({c, rank});
+                continue;
+            }
+            // A form the hand cannot hold whole is played with one inner string left out
+            // (E+ 032110 carried to F gives 1x3221).
+            const int bass = ChartBassString(frets);
+            for (int s = bass + 1; s < kStringCount - 1; ++s) {
+                ChartFrets thinned = frets;
+                thinned[static_cast<size_t>(s)] = -1;
+                if (const CChartCandidate* c = FindShape(all, thinned)) {
+                    forms.push_back({c, rank + kThinnedForm});
+                }
+            }
+        }
+    }
+    std::stable_sort(forms.begin(), forms.end(), [](const Form& a, const Form& b) {
+        return a.candidate->position != b.candidate->position
+                   ? a.candidate->position < b.candidate->position
+                   : a.rank < b.rank;
+    });
+    std::vector<FirstChoice> choices;
+    for (size_t i = 0; i < forms.size(); ++i) {
+        choices.push_back(
+            {forms[i].candidate, kSureChoice * static_cast<int>(forms.size() - i), "form"});
+    }
+    return choices;
+}
+
+// Variation 1: the open chord a chart shows first; for a type the chart lists open
+// chords of, the lowest of its movable forms; else the best open chord; else the common
+// barre chord (the lowest E- or A-string barre), unless it leaves the rest of the neck
+// too bare; else the best shape low on the neck. Every choice must leave room above it
+// for five more shapes with the same bass, where the neck holds that many.
 std::vector<FirstChoice> FirstChoices(NoteValue root, int type,
                                       const std::vector<CChartCandidate>& all, bool rootOnly) {
     for (const TableChord& t : OpenChordTable()) {
         if (SameNote(t.root, root) && t.type == type) {
-            for (const CChartCandidate& c : all) {
-                if (SameFrets(c.frets, t.frets)) {
-                    return {{&c, 0, "table"}};
-                }
+            if (const CChartCandidate* c = FindShape(all, t.frets)) {
+                return {{c, 0, "table"}};
             }
         }
+    }
+    if (std::vector<FirstChoice> forms = FormChoices(root, type, all); !forms.empty()) {
+        return forms;
     }
     std::vector<int> bassPositions;
     for (const CChartCandidate& c : all) {
@@ -280,9 +427,12 @@ std::vector<FirstChoice> FirstChoices(NoteValue root, int type,
     if (barre != nullptr) {
         choices.push_back({barre, lowScore(*barre) + kBarreFirstBonus, "barre"});
     }
+    // A chart draws its common chords without a gap in the strings.
+    const bool charted = std::any_of(OpenChordTable().begin(), OpenChordTable().end(),
+                                     [&](const TableChord& t) { return t.type == type; });
     std::vector<const CChartCandidate*> low;
     for (const CChartCandidate& c : all) {
-        if (c.rootInBass == rootOnly && leavesRoom(c)) {
+        if (c.rootInBass == rootOnly && leavesRoom(c) && !(charted && c.innerMuted > 0)) {
             low.push_back(&c);
         }
     }

@@ -17,12 +17,17 @@
 // - The bass: a shape whose lowest note is the chord's bass tone (the root; the flat
 //   fifth for the rootless type) outweighs every other concern, so all six have it
 //   wherever the neck holds six such shapes.
-// - Variation 1: the table of well-known open chords the scores miss (C7 x32310,
-//   C6 x32210, B7 x21202, Fmaj7 xx3210, Cadd9 x32030); else the best open chord (frets
-//   0..3, no inner mute, carried by two open strings, an open bass or an open top
-//   string) unless the barre chord scores higher; else the lowest E- or A-string barre
-//   up to fret 7; else the best shape low on the neck. The barre gives way to another
-//   first shape only when it would leave the other five crowded together.
+// - Variation 1: the chart's open chord when it has one (a table of the open shapes of
+//   the common types: maj, m, 7, m7, maj7, sus4, 6, m6, dim, aug, add9, 9). A root
+//   without one takes the movable form at the lowest position: the open E, A or D shape
+//   of the type carried up the neck with the open strings barred, or a chart shape
+//   without open strings slid along (C9 x32333); at one position E before A before D,
+//   and a form too big for the hand loses one inner string. Where no form fits and for
+//   the other types: the best open chord (frets 0..3, no inner mute, carried by two open
+//   strings, an open bass or an open top string) unless the barre chord scores higher;
+//   else the lowest E- or A-string barre up to fret 7; else the best shape low on the
+//   neck (without a gap for the common types). The barre gives way to another first
+//   shape only when it would leave the other five crowded together.
 // - Variations 2..6: the set of five that maximises quality plus spread, positions (the
 //   lowest fretted fret) never falling; two shapes at one fret cost 60, one fret apart
 //   25, two 5, gaps over five frets 4 a fret, and a shape that is the one before with
@@ -55,7 +60,7 @@ struct CChartCandidate {
 
 struct CChartPick {
     std::array<ChartFrets, kChartVariations> frets{};
-    // How variation 1 was chosen: "table", "open", "barre" or "lowest".
+    // How variation 1 was chosen: "table", "form", "open", "barre" or "lowest".
     std::string firstFrom;
     // How many of the six have the chord's bass tone lowest.
     int rootInBass = 0;
