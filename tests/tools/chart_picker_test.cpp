@@ -99,7 +99,8 @@ TEST(ChartPickerTest, StartsWithTheChartShapeAndClimbsTheNeck) {
 
 TEST(ChartPickerTest, ShippedDatabaseStartsWithTheChartShapes) {
     CXmlReader xml;
-    ASSERT_TRUE(xml.Load(std::string(FRETQUILL_SOURCE_DIR) + "/data/chords.xml")) << xml.error;
+    const Result<> loaded = xml.Load(std::string(FRETQUILL_SOURCE_DIR) + "/data/chords.xml");
+    ASSERT_TRUE(loaded) << loaded.Message();
     CChordList list;
     NullProgressReporter progress;
     ReadChordDocument(xml, list, progress);
