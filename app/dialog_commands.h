@@ -15,6 +15,7 @@
 #include <optional>
 
 #include "guitar/tuning.h"
+#include "util/program_mode.h"
 
 class CAppSettings;
 class CChord;
@@ -41,7 +42,8 @@ struct CGuitarSettingsChoice {
 
 // What a new favorite is made of.
 struct CFavoriteRequest {
-    int mode = 0;                   // program mode 0..3
+    // One of the modes before Progression.
+    ProgramMode mode = ProgramMode::ChordPlotter;
     int tuningKey = 0;              // the current tuning type
     const CChord* chord = nullptr;  // modes 0 and 1
     int startNote = 0;              // modes 2 and 3

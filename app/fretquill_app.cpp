@@ -180,7 +180,7 @@ void CFretquillApp::Parts::Command(int id) {
         case kCommandAddFavorite: {
             view->PrepareForDialog();
             CFavoriteRequest request;
-            request.mode = static_cast<int>(view->Mode());
+            request.mode = view->Mode();
             request.tuningKey = view->TuningType();
             request.chord = view->Chord();
             request.startNote = bar->SelectedNote();

@@ -35,7 +35,7 @@ QuietPrompter quiet;
 
 std::unique_ptr<CFretquillApp> StartWindow(int zoom, int mode) {
     CAppSettings::UseStore(std::move(store));
-    CAppSettings::Instance().plotMode = mode;
+    CAppSettings::Instance().plotMode = static_cast<ProgramMode>(mode);
     CAppOptions options;
     options.zoom = zoom;
     options.prompter = &quiet;

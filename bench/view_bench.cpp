@@ -17,7 +17,7 @@ public:
 
 void Redraw(benchmark::State& state, int mode, int allFretboard) {
     ViewRig rig;
-    rig.settings.plotMode = mode;
+    rig.settings.plotMode = static_cast<ProgramMode>(mode);
     rig.settings.useAllFretboard = allFretboard;
     CFretquillView& view = rig.Start();
     CountingCanvas canvas;

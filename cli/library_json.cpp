@@ -217,7 +217,7 @@ ordered_json ProgressionToJson(const CProgression& progression) {
 ordered_json FavoriteToJson(const CFavorite& favorite) {
     ordered_json out;
     out["id"] = favorite.id;
-    out["mode"] = favorite.mode;
+    out["mode"] = static_cast<int>(favorite.mode);
     out["name"] = favorite.name;
     out["description"] = favorite.description;
     out["tuningKey"] = favorite.tuningKey;
@@ -296,7 +296,7 @@ std::unique_ptr<CFavorite> FavoriteFromJson(const Field& field) {
         "a favorite");
     auto favorite = std::make_unique<CFavorite>();
     favorite->id = field.Member("id").Int32();
-    favorite->mode = field.Member("mode").Int32();
+    favorite->mode = static_cast<ProgramMode>(field.Member("mode").Int32());
     favorite->name = field.Member("name").Text();
     favorite->description = field.Member("description").Text();
     favorite->tuningKey = field.Member("tuningKey").Int32();

@@ -324,8 +324,9 @@ void AddPlayChord(CLI::App& play) {
 }
 
 // How many notes the scale player sounds in a number of passes of a direction.
-int ScaleNotesForPasses(int noteCount, int direction, int passes) {
-    if (direction == 2 || direction == 3) {
+int ScaleNotesForPasses(int noteCount, LoopDirection direction, int passes) {
+    if (direction == LoopDirection::kAscendingThenDescending ||
+        direction == LoopDirection::kDescendingThenAscending) {
         // Out and back sounds the turning note once; later passes do not repeat the start.
         return 2 * noteCount + 1 + (passes - 1) * 2 * noteCount;
     }
@@ -352,13 +353,13 @@ void AddPlayScale(CLI::App& play) {
         const int passes = CheckedPasses(options->play);
         CAppSettings settings{MemorySettingsStore{}};
         const int bpm = CheckedBpm(options->play, settings.chordBpm);
-        int direction = settings.scalePattern;
+        LoopDirection direction = LoopDirectionFromNumber(settings.scalePattern);
         if (options->directionOption->count() > 0) {
             if (options->direction < 0 || options->direction > 3) {
                 throw UsageError("--direction must be 0 to 3, not " +
                                  std::to_string(options->direction));
             }
-            direction = options->direction;
+            direction = LoopDirectionFromNumber(options->direction);
         }
 
         // The view plots its display scale and plays a second copy within what was placed.

@@ -22,7 +22,7 @@ int AddFavoriteCommand(QWidget* parent, CFavoritesList& favorites, Prompter& pro
     input.mode = request.mode;
     input.tuningKey = request.tuningKey;
     input.chord = request.chord;
-    if (request.mode == 2 || request.mode == 3) {
+    if (request.mode == ProgramMode::Scale || request.mode == ProgramMode::Mode) {
         input.note = request.startNote;
         input.type = request.scaleType;
     } else if (request.chord != nullptr) {

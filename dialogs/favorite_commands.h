@@ -7,14 +7,16 @@
 //   AddFavoriteCommand(window, favorites, prompter, request);   // may organize instead
 //   rebuildFavoritesMenu();
 
+#include "util/program_mode.h"
+
 class CChord;
 class CFavoritesList;
 class Prompter;
 class QWidget;
 
 struct CAddFavoriteRequest {
-    // The program mode 0..3 and the current tuning's key.
-    int mode = 0;
+    // The program mode (one before Progression) and the current tuning's key.
+    ProgramMode mode = ProgramMode::ChordPlotter;
     int tuningKey = 0;
     // Modes 0 and 1: the view's chord (copied into the favorite).
     const CChord* chord = nullptr;

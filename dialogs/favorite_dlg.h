@@ -4,13 +4,15 @@
 // favorite and shows what will be stored; with the caption "Edit Favorite" it changes an
 // existing favorite's name and description.
 //
-//   CFavoriteDlg dialog(favorites, prompter, {.mode = 0, .chord = &chord, .note = root,
-//                        .type = chordType, .tuningKey = key}, parent);
+//   CFavoriteDlg dialog(favorites, prompter, {.mode = ProgramMode::ChordPlotter,
+//                        .chord = &chord, .note = root, .type = chordType, .tuningKey = key},
+//                        parent);
 //   if (dialog.exec() == QDialog::Accepted) store(dialog.Name(), dialog.Description());
 
 #include <string>
 
 #include "dialogs/framed_dialog.h"
+#include "util/program_mode.h"
 
 class CChord;
 class CFavorite;
@@ -23,7 +25,7 @@ class QPlainTextEdit;
 struct CFavoriteDlgInput {
     // "" for "Add Favorite".
     std::string caption;
-    int mode = 0;
+    ProgramMode mode = ProgramMode::ChordPlotter;
     // The chord shown (Chord Plotter: its variation and dynamic flag); may be null.
     const CChord* chord = nullptr;
     // The root or start note, and the chord type or scale type or mode number.

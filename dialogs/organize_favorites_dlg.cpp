@@ -123,7 +123,8 @@ void COrganizeFavoritesDlg::FillTree() {
             continue;
         }
         for (const auto& favorite : favorites.favorites) {
-            if (favorite->mode != mode || favorite->tuningKey != tuningKey) {
+            if (favorite->mode != static_cast<ProgramMode>(mode) ||
+                favorite->tuningKey != tuningKey) {
                 continue;
             }
             auto* item = new QTreeWidgetItem(QStringList{QString::fromStdString(favorite->name)});
@@ -202,7 +203,7 @@ void COrganizeFavoritesDlg::EditFavorite() {
     input.name = favorite->name;
     input.description = favorite->description;
     input.editing = favorite;
-    if (favorite->mode == 2 || favorite->mode == 3) {
+    if (favorite->mode == ProgramMode::Scale || favorite->mode == ProgramMode::Mode) {
         input.note = favorite->rootNote;
         input.type = favorite->scaleType;
     } else {

@@ -252,8 +252,8 @@ void CPatternDlg::PatternRowChosen(const QString& text) {
 }
 
 void CPatternDlg::ShowFavorite() {
-    const CFavorite* favorite =
-        context.favorites.FindFavorite(chooser->SelectedValue(), 0, input.tuningKey);
+    const CFavorite* favorite = context.favorites.FindFavorite(
+        chooser->SelectedValue(), ProgramMode::ChordPlotter, input.tuningKey);
     if (favorite == nullptr) {
         ShowChordTexts("", "", 0, false);
         return;
@@ -355,8 +355,8 @@ bool CPatternDlg::OnOk() {
             }
             break;
         case PatternDlgMode::AddFromFavorite: {
-            const CFavorite* favorite =
-                context.favorites.FindFavorite(chooser->SelectedValue(), 0, input.tuningKey);
+            const CFavorite* favorite = context.favorites.FindFavorite(
+                chooser->SelectedValue(), ProgramMode::ChordPlotter, input.tuningKey);
             if (favorite == nullptr || input.target == nullptr) {
                 prompter.Show(PromptKind::Information, kLibraryMessageTitle,
                               "Please choose a favorite to add.");

@@ -307,7 +307,7 @@ void CProgressionEditorDlg::EditPattern() {
 }
 
 void CProgressionEditorDlg::AddFromFavorite() {
-    if (context.favorites.CountFavorites(0, copy->tuningKey) == 0) {
+    if (context.favorites.CountFavorites(ProgramMode::ChordPlotter, copy->tuningKey) == 0) {
         context.prompter.Show(
             PromptKind::Information, kLibraryMessageTitle,
             "There are no favorites in this tuning (" + CTuning::TuningCode(copy->tuningKey) + ")");

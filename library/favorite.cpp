@@ -1,11 +1,13 @@
 #include "library/favorite.h"
 
+#include <cstdint>
+
 #include "library/pattern.h"
 #include "library/stored_ranges.h"
 #include "util/object_archive.h"
 
-std::string FavoriteModeName(int mode) {
-    switch (static_cast<ProgramMode>(mode)) {
+std::string FavoriteModeName(ProgramMode mode) {
+    switch (mode) {
         case ProgramMode::ChordPlotter:
             return "Chord Plotter";
         case ProgramMode::ChordDiscoverer:
@@ -48,6 +50,10 @@ CFavorite& CFavorite::operator=(const CFavorite& other) {
 
 void CFavorite::Serialize(CArchive& ar) {
     chord.Serialize(ar);
-    ar.Io(id).Io(mode).Io(name).Io(description).Io(tuningKey).Io(scaleType);
+    // The mode is stored as its number; a number no mode has is kept as it was read.
+    auto storedMode = static_cast<std::int32_t>(mode);
+    ar.Io(id).Io(storedMode);
+    mode = static_cast<ProgramMode>(storedMode);
+    ar.Io(name).Io(description).Io(tuningKey).Io(scaleType);
     IoStored(ar, rootNote, kStoredRoots);
 }

@@ -4,8 +4,8 @@
 // chose — a chord voicing (modes 0 Chord Plotter, 1 Chord Discoverer) or a scale or mode
 // with its start note (2 Scale, 3 Mode) — for one tuning.
 //
-// Stored form: the chord in place, then id, mode, name, description, tuningKey,
-// scaleType, rootNote.
+// Stored form: the chord in place, then id, mode (its number), name, description,
+// tuningKey, scaleType, rootNote.
 
 #include <string>
 #include <string_view>
@@ -25,7 +25,7 @@ inline constexpr int kFavoriteNameLimit = 20;
 inline constexpr int kFavoriteDescriptionLimit = 100;
 
 // "Chord Plotter", "Chord Discoverer", "Scale", "Mode"; "" for any other mode.
-std::string FavoriteModeName(int mode);
+std::string FavoriteModeName(ProgramMode mode);
 
 class CFavorite : public CObject {
 public:
@@ -33,7 +33,7 @@ public:
 
     // The favorite's number within its mode and tuning, 101..110; also its menu command.
     int id = 0;
-    int mode = 0;
+    ProgramMode mode = ProgramMode::ChordPlotter;
     std::string name;
     std::string description;
     // Modes 0 and 1: the chord shown; modes 2 and 3: a chord nothing uses.

@@ -10,7 +10,7 @@
 
 namespace msg = library_messages;
 
-bool CFavoriteAdd::HasRoom(const CFavoritesList& list, int mode, Prompter& prompter,
+bool CFavoriteAdd::HasRoom(const CFavoritesList& list, ProgramMode mode, Prompter& prompter,
                            bool& organize) {
     organize = false;
     if (list.CountInCurrentTuning(mode) < kMaxFavoritesPerMode) {
@@ -23,7 +23,7 @@ bool CFavoriteAdd::HasRoom(const CFavoritesList& list, int mode, Prompter& promp
     return false;
 }
 
-bool CFavoriteAdd::ConfirmName(const CFavoritesList& list, int tuningKey, int mode,
+bool CFavoriteAdd::ConfirmName(const CFavoritesList& list, int tuningKey, ProgramMode mode,
                                const std::string& name, const CFavorite* editing,
                                Prompter& prompter) {
     if (editing != nullptr && editing->name == name) {
@@ -48,7 +48,7 @@ int CFavoriteAdd::Store(CFavoritesList& list, const CFavoriteEntry& entry) {
     }
     favorite->name = entry.name;
     favorite->description = entry.description;
-    if (entry.mode == 2 || entry.mode == 3) {
+    if (entry.mode == ProgramMode::Scale || entry.mode == ProgramMode::Mode) {
         favorite->rootNote = entry.startNote;
         favorite->scaleType = entry.scaleType;
     } else if (entry.chord != nullptr) {
@@ -63,9 +63,9 @@ int CFavoriteAdd::Store(CFavoritesList& list, const CFavoriteEntry& entry) {
     return list.AddFavorite(std::move(made));
 }
 
-std::string CFavoriteAdd::ProposedName(int mode, const std::string& noteText,
+std::string CFavoriteAdd::ProposedName(ProgramMode mode, const std::string& noteText,
                                        const std::string& typeText) {
-    if (mode == 1) {
+    if (mode == ProgramMode::ChordDiscoverer) {
         return "";
     }
     return noteText + " " + typeText;

@@ -15,13 +15,15 @@
 
 #include <string>
 
+#include "util/program_mode.h"
+
 class CChord;
 class CFavorite;
 class CFavoritesList;
 class Prompter;
 
 struct CFavoriteEntry {
-    int mode = 0;
+    ProgramMode mode = ProgramMode::ChordPlotter;
     int tuningKey = 0;
     std::string name;
     std::string description;
@@ -36,19 +38,20 @@ class CFavoriteAdd {
 public:
     // True when the current tuning has room for another favorite of the mode; otherwise
     // asks message 65008, and organize tells whether the player answered Yes.
-    static bool HasRoom(const CFavoritesList& list, int mode, Prompter& prompter, bool& organize);
+    static bool HasRoom(const CFavoritesList& list, ProgramMode mode, Prompter& prompter,
+                        bool& organize);
     // OK of the dialog: when another favorite of the mode and tuning has the name, asks
     // whether to overwrite it; true when the dialog may close. `editing` is the favorite
     // being edited (its own name is no clash), nullptr when adding.
-    static bool ConfirmName(const CFavoritesList& list, int tuningKey, int mode,
+    static bool ConfirmName(const CFavoritesList& list, int tuningKey, ProgramMode mode,
                             const std::string& name, const CFavorite* editing, Prompter& prompter);
     // Stores the entry: a favorite of that name in the mode and tuning is overwritten in
     // place (answer 0); else a new favorite is added (its number), or dropped when the
-    // mode is full or not 0..3 (-1).
+    // mode is full or keeps no favorites (-1).
     static int Store(CFavoritesList& list, const CFavoriteEntry& entry);
 
     // The menu and dialogs' name for a favorite's default: the note text, a space and the
     // type text; "" in Chord Discoverer mode, which proposes no name.
-    static std::string ProposedName(int mode, const std::string& noteText,
+    static std::string ProposedName(ProgramMode mode, const std::string& noteText,
                                     const std::string& typeText);
 };

@@ -20,7 +20,7 @@ std::string ShortChordTypeText(int chordType) {
     return name.size() > 20 ? ChordTypeSymbol(chordType) : name;
 }
 
-CFavoriteTexts FavoriteTexts(int mode, const CChord* chord, int note, int type) {
+CFavoriteTexts FavoriteTexts(ProgramMode mode, const CChord* chord, int note, int type) {
     CFavoriteTexts texts;
     texts.mode = FavoriteModeName(mode);
     texts.variation = kNotApplicable;
@@ -28,7 +28,7 @@ CFavoriteTexts FavoriteTexts(int mode, const CChord* chord, int note, int type) 
     // Gb is shown, and named, as F#.
     const NoteValue shown = note == kNoteGFlat ? kNoteFSharp : note;
     switch (mode) {
-        case 0:
+        case ProgramMode::ChordPlotter:
             texts.note = NoteName(shown);
             texts.type = ShortChordTypeText(type);
             if (chord != nullptr) {
@@ -36,11 +36,11 @@ CFavoriteTexts FavoriteTexts(int mode, const CChord* chord, int note, int type) 
                 texts.dynamic = chord->dynamic != 0 ? "Yes" : "No";
             }
             break;
-        case 1:
+        case ProgramMode::ChordDiscoverer:
             texts.note = kNotApplicable;
             texts.type = kNotApplicable;
             break;
-        case 2:
+        case ProgramMode::Scale:
             texts.note = NoteName(shown);
             texts.type = ScaleName(type);
             break;
@@ -49,7 +49,7 @@ CFavoriteTexts FavoriteTexts(int mode, const CChord* chord, int note, int type) 
             texts.type = ModeName(type);
             break;
     }
-    if (mode != 1) {
+    if (mode != ProgramMode::ChordDiscoverer) {
         texts.proposedName = texts.note + " " + texts.type;
     }
     return texts;

@@ -11,6 +11,8 @@
 
 #include <string>
 
+#include "util/program_mode.h"
+
 class CChord;
 class CFavorite;
 class CFavoritesList;
@@ -33,7 +35,7 @@ std::string ShortChordTypeText(int chordType);
 // The texts for a favorite of the mode: note is the root or start note, type the chord
 // type (modes 0 and 1) or the scale type or mode number (modes 2 and 3); chord may be null
 // outside Chord Plotter.
-CFavoriteTexts FavoriteTexts(int mode, const CChord* chord, int note, int type);
+CFavoriteTexts FavoriteTexts(ProgramMode mode, const CChord* chord, int note, int type);
 
 inline constexpr const char* kEnterFavoriteName =
     "Please enter a name for this favorite before clicking OK";

@@ -13,8 +13,9 @@ CLibraryInstance<CFavoritesList>& Holder() {
     return holder;
 }
 
-bool IsFavoriteMode(int mode) {
-    return mode >= 0 && mode < kFavoriteModeCount;
+bool IsFavoriteMode(ProgramMode mode) {
+    const int number = static_cast<int>(mode);
+    return number >= 0 && number < kFavoriteModeCount;
 }
 
 }  // namespace
@@ -56,7 +57,7 @@ int CFavoritesList::NextNumber(int last) {
     return -1;
 }
 
-int CFavoritesList::TakeNumber(int mode) {
+int CFavoritesList::TakeNumber(ProgramMode mode) {
     int& last = lastId_[static_cast<std::size_t>(mode)];
     last = NextNumber(last);
     return last;
@@ -69,7 +70,8 @@ void CFavoritesList::SetCurrentTuning(int tuningKey) {
 
 void CFavoritesList::Renumber() {
     lastId_.fill(0);
-    for (int mode = 0; mode < kFavoriteModeCount; ++mode) {
+    for (int number = 0; number < kFavoriteModeCount; ++number) {
+        const auto mode = static_cast<ProgramMode>(number);
         for (auto& favorite : favorites) {
             if (favorite->mode == mode && favorite->tuningKey == currentTuningKey_) {
                 favorite->id = TakeNumber(mode);
@@ -85,7 +87,7 @@ std::vector<RangeFault> CFavoritesList::LoadedFromFile() {
     return check.Faults();
 }
 
-int CFavoritesList::LastNumber(int mode) const {
+int CFavoritesList::LastNumber(ProgramMode mode) const {
     return IsFavoriteMode(mode) ? lastId_[static_cast<std::size_t>(mode)] : -1;
 }
 
@@ -102,7 +104,7 @@ int CFavoritesList::AddFavorite(std::unique_ptr<CFavorite> favorite) {
     return number;
 }
 
-CFavorite* CFavoritesList::FindFavorite(int number, int mode, int tuningKey) {
+CFavorite* CFavoritesList::FindFavorite(int number, ProgramMode mode, int tuningKey) {
     for (auto& favorite : favorites) {
         if (favorite->id == number && favorite->mode == mode && favorite->tuningKey == tuningKey) {
             return favorite.get();
@@ -111,11 +113,12 @@ CFavorite* CFavoritesList::FindFavorite(int number, int mode, int tuningKey) {
     return nullptr;
 }
 
-CFavorite* CFavoritesList::FindInCurrentTuning(int number, int mode) {
+CFavorite* CFavoritesList::FindInCurrentTuning(int number, ProgramMode mode) {
     return FindFavorite(number, mode, currentTuningKey_);
 }
 
-CFavorite* CFavoritesList::FindFavoriteNamed(std::string_view name, int mode, int tuningKey) {
+CFavorite* CFavoritesList::FindFavoriteNamed(std::string_view name, ProgramMode mode,
+                                             int tuningKey) {
     for (auto& favorite : favorites) {
         if (favorite->mode == mode && favorite->tuningKey == tuningKey && favorite->name == name) {
             return favorite.get();
@@ -124,7 +127,8 @@ CFavorite* CFavoritesList::FindFavoriteNamed(std::string_view name, int mode, in
     return nullptr;
 }
 
-bool CFavoritesList::FavoriteNameExists(int tuningKey, int mode, std::string_view name) const {
+bool CFavoritesList::FavoriteNameExists(int tuningKey, ProgramMode mode,
+                                        std::string_view name) const {
     for (const auto& favorite : favorites) {
         if (favorite->mode == mode && favorite->tuningKey == tuningKey && favorite->name == name) {
             return true;
@@ -133,11 +137,11 @@ bool CFavoritesList::FavoriteNameExists(int tuningKey, int mode, std::string_vie
     return false;
 }
 
-int CFavoritesList::CountInCurrentTuning(int mode) const {
+int CFavoritesList::CountInCurrentTuning(ProgramMode mode) const {
     return CountFavorites(mode, currentTuningKey_);
 }
 
-int CFavoritesList::CountFavorites(int mode, int tuningKey) const {
+int CFavoritesList::CountFavorites(ProgramMode mode, int tuningKey) const {
     int count = 0;
     for (const auto& favorite : favorites) {
         count += favorite->mode == mode && favorite->tuningKey == tuningKey ? 1 : 0;
@@ -145,7 +149,7 @@ int CFavoritesList::CountFavorites(int mode, int tuningKey) const {
     return count;
 }
 
-bool CFavoritesList::RemoveFavorite(int number, int mode, int tuningKey) {
+bool CFavoritesList::RemoveFavorite(int number, ProgramMode mode, int tuningKey) {
     for (std::size_t i = 0; i < favorites.size(); ++i) {
         const CFavorite& favorite = *favorites[i];
         if (favorite.id == number && favorite.mode == mode && favorite.tuningKey == tuningKey) {
@@ -162,7 +166,7 @@ bool CFavoritesList::RemoveFavorite(int number, int mode, int tuningKey) {
 void CFavoritesList::FillChordFavoriteChooser(ChoiceList& list, int tuningKey) const {
     list.Clear();
     for (const auto& favorite : favorites) {
-        if (favorite->mode == 0 && favorite->tuningKey == tuningKey) {
+        if (favorite->mode == ProgramMode::ChordPlotter && favorite->tuningKey == tuningKey) {
             list.Add(favorite->name, favorite->id);
         }
     }

@@ -8,7 +8,7 @@
 //   CFavoritesList& favorites = CFavoritesList::Instance();
 //   favorites.SetCurrentTuning(0);
 //   auto favorite = std::make_unique<CFavorite>();
-//   favorite->mode = 0;
+//   favorite->mode = ProgramMode::ChordPlotter;
 //   int number = favorites.AddFavorite(std::move(favorite));   // 101, or -1 when full
 //
 // Stored form: the favorites as an object list of tagged "CFavorite" objects, nothing
@@ -63,21 +63,23 @@ public:
     // Numbers the favorites of the current tuning 101.. per mode in list order; those of
     // other tunings keep their numbers.
     void Renumber();
-    // The last number given in a mode (0 none, -1 full); -1 for a mode outside 0..3.
-    int LastNumber(int mode) const;
+    // The last number given in a mode (0 none, -1 full); -1 for a mode other than the four
+    // before Progression.
+    int LastNumber(ProgramMode mode) const;
 
     // Takes the next number of the favorite's mode, sets it as the id and appends the
-    // favorite. -1 when the mode is full or not 0..3; the favorite is then destroyed.
+    // favorite. -1 when the mode is full or has no favorites (Progression, or a number no
+    // mode has); the favorite is then destroyed.
     int AddFavorite(std::unique_ptr<CFavorite> favorite);
-    CFavorite* FindFavorite(int number, int mode, int tuningKey);
-    CFavorite* FindInCurrentTuning(int number, int mode);
+    CFavorite* FindFavorite(int number, ProgramMode mode, int tuningKey);
+    CFavorite* FindInCurrentTuning(int number, ProgramMode mode);
     // The first favorite of that name (exact comparison) in that mode and tuning.
-    CFavorite* FindFavoriteNamed(std::string_view name, int mode, int tuningKey);
-    bool FavoriteNameExists(int tuningKey, int mode, std::string_view name) const;
-    int CountInCurrentTuning(int mode) const;
-    int CountFavorites(int mode, int tuningKey) const;
+    CFavorite* FindFavoriteNamed(std::string_view name, ProgramMode mode, int tuningKey);
+    bool FavoriteNameExists(int tuningKey, ProgramMode mode, std::string_view name) const;
+    int CountInCurrentTuning(ProgramMode mode) const;
+    int CountFavorites(ProgramMode mode, int tuningKey) const;
     // Destroys the favorite; the others keep their numbers until Renumber.
-    bool RemoveFavorite(int number, int mode, int tuningKey);
+    bool RemoveFavorite(int number, ProgramMode mode, int tuningKey);
     // The names of the tuning's Chord Plotter favorites, item value the number; the first
     // row selected.
     void FillChordFavoriteChooser(ChoiceList& list, int tuningKey) const;
@@ -87,7 +89,7 @@ public:
 
 private:
     // Stores the mode's next number in its counter and returns it.
-    int TakeNumber(int mode);
+    int TakeNumber(ProgramMode mode);
 
     std::array<int, kFavoriteModeCount> lastId_{};
     int currentTuningKey_ = 0;

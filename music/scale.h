@@ -51,6 +51,12 @@ enum class LoopDirection {
 };
 inline constexpr int kLoopDirectionCount = 4;
 
+// The direction stored as this number; a number no direction has plays as ascending.
+constexpr LoopDirection LoopDirectionFromNumber(int number) {
+    return number >= 0 && number < kLoopDirectionCount ? static_cast<LoopDirection>(number)
+                                                       : LoopDirection::kAscending;
+}
+
 class CScale {
 public:
     // The fret window of the last plot of this scale; only stored here, the plot sets them.

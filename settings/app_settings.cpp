@@ -114,7 +114,7 @@ CAppSettings::CAppSettings(const SettingsStore& store) {
     scaleNote = scale("Note", 6);
     modeNote = store.ReadInt(kModeSection, "Note", 6);
 
-    plotMode = main("PlotMode", 0);
+    plotMode = static_cast<ProgramMode>(main("PlotMode", 0));
     view = main("View", 0);
 
     chordType = chord("Type", 0);
@@ -169,7 +169,7 @@ void CAppSettings::Write(SettingsStore& store) const {
         store.WriteInt(kModeSection, entry, value);
     };
 
-    main("PlotMode", plotMode);
+    main("PlotMode", static_cast<int>(plotMode));
     main("View", view);
     main("NoteOverlay", noteOverlay);
     main("MutedOverlayType", mutedOverlayType);

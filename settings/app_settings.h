@@ -11,19 +11,21 @@
 //   ...
 //   CAppSettings::Close();                                              // at exit
 //
-// Program modes, used as indexes by the note and variant accessors: 0 chord plotter,
-// 1 chord discoverer, 2 scale, 3 mode, 4 progression.
+// Program modes (ProgramMode's numbers), used as indexes by the note and variant accessors:
+// 0 chord plotter, 1 chord discoverer, 2 scale, 3 mode, 4 progression.
 
 #include <memory>
 #include <string>
 
 #include "guitar/tuning.h"
 #include "settings/settings_store.h"
+#include "util/program_mode.h"
 
 class CAppSettings {
 public:
     // Section "Settings".
-    int plotMode = 0;
+    // As stored, even a number no mode has; the view falls back to Chord Plotter.
+    ProgramMode plotMode = ProgramMode::ChordPlotter;
     int view = 0;
     int noteOverlay = 1;
     int mutedOverlayType = 2;  // 0 icon, 1 red string, 2 both

@@ -18,16 +18,15 @@ bool CScaleSequencer::Start(CScale& target, const CNote& lowestPlaced, const CNo
     playing = false;
     scale = &target;
     options = startOptions;
-    if (options.direction < 0 || options.direction > 3) {
-        options.direction = 0;
-    }
+    options.direction = LoopDirectionFromNumber(static_cast<int>(options.direction));
     scale->Rewind();
     scaleNote = scale->Next();
     if (!IsSpelledNote(scaleNote.note)) {
         // An empty scale (a failed build) has no run: a looping one would go on in silence.
         return false;
     }
-    if (options.direction == 1 || options.direction == 3) {
+    if (options.direction == LoopDirection::kDescending ||
+        options.direction == LoopDirection::kDescendingThenAscending) {
         scaleEnd = OctaveAway(scaleNote, -1);
         scaleRising = false;
         // Leaves the position empty with offset 0, so the next Prev gives the top note of
@@ -67,7 +66,7 @@ bool CScaleSequencer::Tick() {
     player.SoundNote(scaleNote, options.stopPlayingNote ? kAllVoices : kNoVoice);
     const bool atEnd = scaleNote == scaleEnd;
     switch (options.direction) {
-        case 0:
+        case LoopDirection::kAscending:
             if (!atEnd) {
                 scaleNote = scale->Next();
             } else if (options.loop) {
@@ -77,7 +76,7 @@ bool CScaleSequencer::Tick() {
                 Stop();
             }
             break;
-        case 1:
+        case LoopDirection::kDescending:
             if (!atEnd) {
                 scaleNote = scale->Prev();
             } else if (options.loop) {
@@ -87,7 +86,7 @@ bool CScaleSequencer::Tick() {
                 Stop();
             }
             break;
-        case 2:
+        case LoopDirection::kAscendingThenDescending:
             if (scaleRising) {
                 if (atEnd) {
                     TurnDown();
@@ -104,7 +103,7 @@ bool CScaleSequencer::Tick() {
                 scaleNote = scale->Prev();
             }
             break;
-        default:
+        case LoopDirection::kDescendingThenAscending:
             if (!scaleRising) {
                 if (atEnd) {
                     TurnUp();

@@ -7,14 +7,15 @@
 //   CScaleSequencer sequencer(engine);
 //   if (sequencer.Start(playbackScale, lowestPlaced, highestPlaced, options)) { ...timer... }
 //
-// Directions: 0 up one octave, 1 down one octave, 2 up then back down, 3 down then back
-// up. A turning note sounds once; in directions 0 and 1 the start note sounds again at the
-// start of each loop. The run is kept within the notes placed on the fretboard: when its
-// far end lies beyond them it moves one octave; when it still does not fit, nothing plays.
+// Directions: ascending (up one octave), descending (down one octave), ascending then
+// descending, descending then ascending. A turning note sounds once; in the one-way
+// directions the start note sounds again at the start of each loop. The run is kept within
+// the notes placed on the fretboard: when its far end lies beyond them it moves one
+// octave; when it still does not fit, nothing plays.
 
 #include "music/note.h"
+#include "music/scale.h"
 
-class CScale;
 class NotePlayer;
 
 class CScaleSequencer {
@@ -23,7 +24,8 @@ public:
 
     struct Options {
         int bpm = 120;                 // the main view plays scales at ChordBPM
-        int direction = 0;             // Settings\Scale Pattern, 0..3 (others play as 0)
+        // Settings\Scale Pattern; a value no direction has plays as ascending.
+        LoopDirection direction = LoopDirection::kAscending;
         bool loop = false;             // Scale\Loop or Mode\Loop
         bool stopPlayingNote = false;  // ScaleStopPlayingNote: silence all before each note
     };

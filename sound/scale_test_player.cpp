@@ -26,13 +26,14 @@ void CScaleTestPlayer::SetBpm(int bpm) {
     periodMs = HalfSlotMilliseconds(bpm);
 }
 
-void CScaleTestPlayer::StartTest(int testDirection, bool loopTest, bool stopFirst) {
-    direction = (testDirection >= 0 && testDirection <= 3) ? testDirection : 0;
+void CScaleTestPlayer::StartTest(LoopDirection testDirection, bool loopTest, bool stopFirst) {
+    direction = LoopDirectionFromNumber(static_cast<int>(testDirection));
     loop = loopTest;
     stopPlayingNote = stopFirst;
     scale->Rewind();
     const CNote root = scale->Next();
-    if (direction == 1 || direction == 3) {
+    if (direction == LoopDirection::kDescending ||
+        direction == LoopDirection::kDescendingThenAscending) {
         ascending = false;
         endNote = root;
         current = OctaveAway(root, 1);
@@ -65,7 +66,7 @@ void CScaleTestPlayer::SoundBeat() {
     player.SoundNote(current, stopPlayingNote ? kAllVoices : kNoVoice);
     const bool atEnd = current == endNote;
     switch (direction) {
-        case 0:
+        case LoopDirection::kAscending:
             if (!atEnd) {
                 current = scale->Next();
             } else if (loop) {
@@ -75,7 +76,7 @@ void CScaleTestPlayer::SoundBeat() {
                 StopTest();
             }
             break;
-        case 1:
+        case LoopDirection::kDescending:
             if (!atEnd) {
                 current = scale->Prev();
             } else if (loop) {
@@ -85,7 +86,7 @@ void CScaleTestPlayer::SoundBeat() {
                 StopTest();
             }
             break;
-        case 2:
+        case LoopDirection::kAscendingThenDescending:
             if (ascending) {
                 if (atEnd) {
                     TurnDown();
@@ -106,7 +107,7 @@ void CScaleTestPlayer::SoundBeat() {
                 current = scale->Prev();
             }
             break;
-        default:
+        case LoopDirection::kDescendingThenAscending:
             if (!ascending) {
                 if (atEnd) {
                     ascending = true;

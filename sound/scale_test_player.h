@@ -16,8 +16,8 @@
 #include <memory>
 
 #include "music/note.h"
+#include "music/scale.h"
 
-class CScale;
 class NotePlayer;
 
 class CScaleTestPlayer {
@@ -30,8 +30,8 @@ public:
     void SetBpm(int bpm);
     int PeriodMs() const { return periodMs; }
 
-    // direction 0..3 (any other value plays as 0).
-    void StartTest(int direction, bool loop, bool stopPlayingNote);
+    // A direction value no direction has plays as ascending.
+    void StartTest(LoopDirection direction, bool loop, bool stopPlayingNote);
     void StopTest() { testing = false; }
     bool IsTesting() const { return testing; }
 
@@ -49,7 +49,7 @@ private:
     int periodMs = 0;
     bool soundTick = true;
     bool testing = false;
-    int direction = 0;
+    LoopDirection direction = LoopDirection::kAscending;
     bool loop = false;
     bool stopPlayingNote = false;
     bool ascending = true;

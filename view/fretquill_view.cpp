@@ -67,7 +67,7 @@ private:
 };
 
 void SanitizeViewSettings(CAppSettings& settings) {
-    settings.plotMode = InRange(settings.plotMode, 0, 4, 0);
+    settings.plotMode = ProgramModeFromNumber(static_cast<int>(settings.plotMode));
     settings.mutedOverlayType = InRange(settings.mutedOverlayType, 0, 2, 2);
     settings.openOverlayType = InRange(settings.openOverlayType, 0, 2, 2);
     settings.chordBpm = ClampTempo(settings.chordBpm);
@@ -91,7 +91,7 @@ CFretquillView::CFretquillView(CViewHost& host, Prompter& prompter, CAppSettings
       scaleSequencer(player),
       progressionSequencer(player, *playbackDisplay) {
     SanitizeViewSettings(settings);
-    programMode = static_cast<ProgramMode>(settings.plotMode);
+    programMode = settings.plotMode;
     tuning = settings.Tuning();
     ApplyCurrentPattern(tuning);
     handednessSeen = tuning.rightHanded;
@@ -147,11 +147,10 @@ void CFretquillView::EnterMode(ProgramMode mode) {
     if (mode != ProgramMode::Progression) {
         StopPlayback(true);
     }
-    const int m = static_cast<int>(mode);
     if (bar != nullptr) {
-        bar->ShowMode(m, true, tuning.tuningType, GeneratesChords());
+        bar->ShowMode(static_cast<int>(mode), true, tuning.tuningType, GeneratesChords());
     }
-    settings.plotMode = m;
+    settings.plotMode = mode;
     bool patternFound = false;
     switch (mode) {
         case ProgramMode::ChordPlotter:
@@ -272,16 +271,16 @@ ViewCommandState CFretquillView::CommandState(int id) const {
 
 ViewMenu CFretquillView::Menu() const {
     ViewMenu menu;
-    const int mode = static_cast<int>(programMode);
     for (const auto& favorite : favorites.favorites) {
-        if (favorite->mode != mode || favorite->tuningKey != tuning.tuningType ||
+        if (favorite->mode != programMode || favorite->tuningKey != tuning.tuningType ||
             favorite->id < CommandId(ViewCommand::FirstFavorite) ||
             favorite->id > CommandId(ViewCommand::LastFavorite)) {
             continue;
         }
         // Only a plotted chord taken from the database needs it; generated chords, the
         // discoverer's own chords and scales do not.
-        const bool needsDatabase = mode == 0 && favorite->chord.dynamic == 0;
+        const bool needsDatabase =
+            programMode == ProgramMode::ChordPlotter && favorite->chord.dynamic == 0;
         menu.favorites.push_back({favorite->id, MenuItemText(favorite->name),
                                   !needsDatabase || StaticChordsAvailable()});
     }
@@ -576,7 +575,7 @@ void CFretquillView::Play() {
         case ProgramMode::Mode: {
             CScaleSequencer::Options options;
             options.bpm = settings.chordBpm;
-            options.direction = settings.scalePattern;
+            options.direction = LoopDirectionFromNumber(settings.scalePattern);
             options.loop =
                 (programMode == ProgramMode::Scale ? settings.scaleLoop : settings.modeLoop) != 0;
             options.stopPlayingNote = settings.scaleStopPlayingNote != 0;
@@ -655,8 +654,7 @@ void CFretquillView::ToggleDynamic() {
 }
 
 void CFretquillView::FavoriteChosen(int id) {
-    const CFavorite* favorite =
-        favorites.FindFavorite(id, static_cast<int>(programMode), tuning.tuningType);
+    const CFavorite* favorite = favorites.FindFavorite(id, programMode, tuning.tuningType);
     if (favorite == nullptr || bar == nullptr || chord == nullptr) {
         return;
     }

@@ -47,7 +47,8 @@ void CModeBar::Initialise(int tuningType, bool generatedChords) {
     }
     notes.Select(selected >= 0 && selected < notes.Count() ? selected : 0);
     controls.SetChordText("Chord Discoverer text will go here...");
-    ShowMode(std::clamp(settings.plotMode, 0, 4), false, tuningType, generatedChords);
+    ShowMode(std::clamp(static_cast<int>(settings.plotMode), 0, 4), false, tuningType,
+             generatedChords);
 }
 
 void CModeBar::ShowMode(int m, bool store, int tuningType, bool generatedChords) {

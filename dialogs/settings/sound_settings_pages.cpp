@@ -284,7 +284,7 @@ void CSoundSettingsPage2::TestClicked() {
     if (!SoundPackChosen(settings, prompter)) {
         return;
     }
-    player.StartTest(direction->currentData().toInt(), loop->isChecked(),
+    player.StartTest(LoopDirectionFromNumber(direction->currentData().toInt()), loop->isChecked(),
                      settings.scaleStopPlayingNote == 1);
     ShowTestState();
 }

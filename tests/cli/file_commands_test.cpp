@@ -103,7 +103,7 @@ struct SampleFiles {
         chord->chord.SetStringNote(6, kNoteMuted, 0);
         favorites.AddFavorite(std::move(chord));
         auto scale = std::make_unique<CFavorite>();
-        scale->mode = 2;
+        scale->mode = ProgramMode::Scale;
         scale->tuningKey = 5;
         scale->scaleType = 4;
         scale->description = "blue notes";

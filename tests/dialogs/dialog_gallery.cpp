@@ -64,7 +64,7 @@ int main(int argc, char** argv) {
         favorites.AddFavorite(std::move(favorite));
     }
     auto scale = std::make_unique<CFavorite>();
-    scale->mode = 2;
+    scale->mode = ProgramMode::Scale;
     scale->name = "E Blues";
     favorites.AddFavorite(std::move(scale));
     CProgression* blues = progressions.CreateProgression(0, "Twelve Bar Blues");

@@ -30,7 +30,7 @@ CChord MakeChord(NoteValue root, int type, int variation = 2, int dynamic = 1) {
     return chord;
 }
 
-void AddNamed(CFavoritesList& list, int mode, int tuningKey, const std::string& name) {
+void AddNamed(CFavoritesList& list, ProgramMode mode, int tuningKey, const std::string& name) {
     auto favorite = std::make_unique<CFavorite>();
     favorite->mode = mode;
     favorite->tuningKey = tuningKey;
@@ -39,7 +39,8 @@ void AddNamed(CFavoritesList& list, int mode, int tuningKey, const std::string& 
     list.AddFavorite(std::move(favorite));
 }
 
-CFavoriteDlgInput Input(int mode, const CChord* chord = nullptr, int note = 0, int type = 0) {
+CFavoriteDlgInput Input(ProgramMode mode, const CChord* chord = nullptr, int note = 0,
+                        int type = 0) {
     CFavoriteDlgInput input;
     input.mode = mode;
     input.chord = chord;
@@ -48,7 +49,7 @@ CFavoriteDlgInput Input(int mode, const CChord* chord = nullptr, int note = 0, i
     return input;
 }
 
-std::vector<std::string> Names(const CFavoritesList& list, int mode, int tuningKey) {
+std::vector<std::string> Names(const CFavoritesList& list, ProgramMode mode, int tuningKey) {
     std::vector<std::string> names;
     for (const auto& favorite : list.favorites) {
         if (favorite->mode == mode && favorite->tuningKey == tuningKey) {
@@ -64,7 +65,7 @@ TEST(FavoriteDlgTest, ShowsWhatWillBeStoredAndProposesAName) {
     const CChord aMinor = MakeChord(kNoteA, kMinor);
     const CChord gFlat = MakeChord(kNoteGFlat, kLongNamedType);
     struct Case {
-        int mode;
+        ProgramMode mode;
         const CChord* chord;
         int note;
         int type;
@@ -72,16 +73,31 @@ TEST(FavoriteDlgTest, ShowsWhatWillBeStoredAndProposesAName) {
         QString name;
     };
     const std::vector<Case> cases = {
-        {0, &aMinor, kNoteA, kMinor, {"Chord Plotter", "A", "Minor", "2", "Yes"}, "A Minor"},
-        {1, &aMinor, kNoteA, kMinor, {"Chord Discoverer", "N/A", "N/A", "N/A", "N/A"}, ""},
-        {0,
+        {ProgramMode::ChordPlotter,
+         &aMinor,
+         kNoteA,
+         kMinor,
+         {"Chord Plotter", "A", "Minor", "2", "Yes"},
+         "A Minor"},
+        {ProgramMode::ChordDiscoverer,
+         &aMinor,
+         kNoteA,
+         kMinor,
+         {"Chord Discoverer", "N/A", "N/A", "N/A", "N/A"},
+         ""},
+        {ProgramMode::ChordPlotter,
          &gFlat,
          kNoteGFlat,
          kLongNamedType,
          {"Chord Plotter", "F#", QString::fromStdString(ShortChordTypeText(kLongNamedType)), "2",
           "Yes"},
          QString::fromStdString("F# " + ShortChordTypeText(kLongNamedType))},
-        {3, nullptr, kNoteD, kModeDorian, {"Mode", "D", "Dorian", "N/A", "N/A"}, "D Dorian"},
+        {ProgramMode::Mode,
+         nullptr,
+         kNoteD,
+         kModeDorian,
+         {"Mode", "D", "Dorian", "N/A", "N/A"},
+         "D Dorian"},
     };
     for (const Case& c : cases) {
         CFavoriteDlg dialog(list, prompter, Input(c.mode, c.chord, c.note, c.type));
@@ -89,15 +105,16 @@ TEST(FavoriteDlgTest, ShowsWhatWillBeStoredAndProposesAName) {
         const QStringList shown = {dialog.ShownText("Mode:"), dialog.ShownText("Note:"),
                                    dialog.ShownText("Type:"), dialog.ShownText("Variation:"),
                                    dialog.ShownText("Dynamic:")};
-        EXPECT_EQ(shown, c.shown) << c.mode;
-        EXPECT_EQ(dialog.NameEdit()->text(), c.name.left(kFavoriteNameLimit)) << c.mode;
+        EXPECT_EQ(shown, c.shown) << static_cast<int>(c.mode);
+        EXPECT_EQ(dialog.NameEdit()->text(), c.name.left(kFavoriteNameLimit))
+            << static_cast<int>(c.mode);
     }
 }
 
 TEST(FavoriteDlgTest, NameAndDescriptionTakeNoMoreThanTheirLimits) {
     CFavoritesList list;
     ScriptedPrompter prompter;
-    CFavoriteDlg dialog(list, prompter, Input(1));
+    CFavoriteDlg dialog(list, prompter, Input(ProgramMode::ChordDiscoverer));
     dialog.show();
     QTest::keyClicks(dialog.NameEdit(), QString(30, 'n'));
     EXPECT_EQ(dialog.NameEdit()->text().size(), kFavoriteNameLimit);
@@ -122,12 +139,17 @@ TEST(FavoriteCommandsTest, AddedFavoritesAreNumberedAndAnEmptyNameIsRefused) {
         QTest::keyClicks(favorite.NameEdit(), "  Mystery ");
         ClickOk(dialog);
     });
-    EXPECT_EQ(AddFavoriteCommand(nullptr, list, prompter, {.mode = 1, .chord = &aMinor}), 101);
-    EXPECT_EQ(Names(list, 1, 0), (std::vector<std::string>{"Mystery=101"}));
+    EXPECT_EQ(AddFavoriteCommand(nullptr, list, prompter,
+                                 {.mode = ProgramMode::ChordDiscoverer, .chord = &aMinor}),
+              101);
+    EXPECT_EQ(Names(list, ProgramMode::ChordDiscoverer, 0),
+              (std::vector<std::string>{"Mystery=101"}));
 
     script.Then([](CFramedDialog& dialog) { ClickOk(dialog); });
-    EXPECT_EQ(AddFavoriteCommand(nullptr, list, prompter, {.mode = 0, .chord = &aMinor}), 101);
-    const CFavorite* stored = list.FindInCurrentTuning(101, 0);
+    EXPECT_EQ(AddFavoriteCommand(nullptr, list, prompter,
+                                 {.mode = ProgramMode::ChordPlotter, .chord = &aMinor}),
+              101);
+    const CFavorite* stored = list.FindInCurrentTuning(101, ProgramMode::ChordPlotter);
     ASSERT_NE(stored, nullptr);
     EXPECT_EQ(stored->name, "A Minor");
     EXPECT_EQ(stored->rootNote, kNoteA);
@@ -143,16 +165,18 @@ TEST(FavoriteCommandsTest, AddedFavoritesAreNumberedAndAnEmptyNameIsRefused) {
         EXPECT_EQ(prompter.Last(), library_messages::kDuplicateFavorite);
         ClickOk(dialog);
     });
-    EXPECT_EQ(AddFavoriteCommand(nullptr, list, prompter, {.mode = 0, .chord = &aMinor}), 0);
-    EXPECT_EQ(list.CountFavorites(0, 0), 1);
-    EXPECT_EQ(list.FindInCurrentTuning(101, 0)->description, "second");
+    EXPECT_EQ(AddFavoriteCommand(nullptr, list, prompter,
+                                 {.mode = ProgramMode::ChordPlotter, .chord = &aMinor}),
+              0);
+    EXPECT_EQ(list.CountFavorites(ProgramMode::ChordPlotter, 0), 1);
+    EXPECT_EQ(list.FindInCurrentTuning(101, ProgramMode::ChordPlotter)->description, "second");
     EXPECT_TRUE(script.steps.empty());
 }
 
 TEST(FavoriteCommandsTest, AFullModeOffersToOrganizeAndNothingIsLostWithoutAWord) {
     CFavoritesList list;
     for (int i = 0; i < kMaxFavoritesPerMode; ++i) {
-        AddNamed(list, 2, 0, "Scale " + std::to_string(i));
+        AddNamed(list, ProgramMode::Scale, 0, "Scale " + std::to_string(i));
     }
     ScriptedPrompter prompter;
     ModalScript script;
@@ -164,26 +188,28 @@ TEST(FavoriteCommandsTest, AFullModeOffersToOrganizeAndNothingIsLostWithoutAWord
         organize.DeleteAction()->trigger();
         ClickCancel(dialog);
     });
-    EXPECT_EQ(AddFavoriteCommand(nullptr, list, prompter, {.mode = 2}), -1);
+    EXPECT_EQ(AddFavoriteCommand(nullptr, list, prompter, {.mode = ProgramMode::Scale}), -1);
     EXPECT_TRUE(prompter.Saw("has been reached (10)"));
     EXPECT_EQ(script.opened, (std::vector<QString>{"Favorites"}));
-    EXPECT_EQ(list.CountFavorites(2, 0), 9);
-    EXPECT_EQ(list.LastNumber(2), 109);
+    EXPECT_EQ(list.CountFavorites(ProgramMode::Scale, 0), 9);
+    EXPECT_EQ(list.LastNumber(ProgramMode::Scale), 109);
 
     script.Then([](CFramedDialog& dialog) { ClickCancel(dialog); });
-    EXPECT_EQ(AddFavoriteCommand(nullptr, list, prompter, {.mode = 3, .startNote = kNoteE}), -1);
-    EXPECT_EQ(list.CountFavorites(3, 0), 0);
+    EXPECT_EQ(AddFavoriteCommand(nullptr, list, prompter,
+                                 {.mode = ProgramMode::Mode, .startNote = kNoteE}),
+              -1);
+    EXPECT_EQ(list.CountFavorites(ProgramMode::Mode, 0), 0);
 
     // A deletion nobody renumbered leaves the mode without a free number: said, not lost
     // in silence.
-    list.RemoveFavorite(101, 2, 0);
-    list.RemoveFavorite(102, 2, 0);
+    list.RemoveFavorite(101, ProgramMode::Scale, 0);
+    list.RemoveFavorite(102, ProgramMode::Scale, 0);
     list.AddFavorite(std::make_unique<CFavorite>(*list.favorites[0]));
     script.Then([](CFramedDialog& dialog) {
         static_cast<CFavoriteDlg&>(dialog).NameEdit()->setText("One more");
         ClickOk(dialog);
     });
-    EXPECT_EQ(AddFavoriteCommand(nullptr, list, prompter, {.mode = 2}), -1);
+    EXPECT_EQ(AddFavoriteCommand(nullptr, list, prompter, {.mode = ProgramMode::Scale}), -1);
     EXPECT_EQ(prompter.Last(), kNoFavoriteNumberLeft);
 }
 
@@ -191,7 +217,7 @@ TEST(OrganizeFavoritesTest, DeletingRenumbersTheRestHoweverTheDialogEnds) {
     for (const bool confirm : {true, false}) {
         CFavoritesList list;
         for (const char* name : {"A", "B", "C", "D", "E", "F"}) {
-            AddNamed(list, 0, 0, name);
+            AddNamed(list, ProgramMode::ChordPlotter, 0, name);
         }
         ScriptedPrompter prompter;
         ModalScript script;
@@ -207,7 +233,7 @@ TEST(OrganizeFavoritesTest, DeletingRenumbersTheRestHoweverTheDialogEnds) {
             confirm ? ClickOk(dialog) : ClickCancel(dialog);
         });
         EXPECT_TRUE(OrganizeFavoritesCommand(nullptr, list, prompter, 0));
-        EXPECT_EQ(Names(list, 0, 0),
+        EXPECT_EQ(Names(list, ProgramMode::ChordPlotter, 0),
                   (std::vector<std::string>{"A=101", "B=102", "C=103", "E=104", "F=105"}))
             << confirm;
     }
@@ -215,12 +241,12 @@ TEST(OrganizeFavoritesTest, DeletingRenumbersTheRestHoweverTheDialogEnds) {
 
 TEST(OrganizeFavoritesTest, AnotherTuningsFavoritesAreTheOnesSelectedEditedAndDeleted) {
     CFavoritesList list;
-    AddNamed(list, 0, 0, "Current one");
+    AddNamed(list, ProgramMode::ChordPlotter, 0, "Current one");
     list.SetCurrentTuning(3);
-    AddNamed(list, 0, 3, "Open G one");
-    AddNamed(list, 0, 3, "Open G two");
+    AddNamed(list, ProgramMode::ChordPlotter, 3, "Open G one");
+    AddNamed(list, ProgramMode::ChordPlotter, 3, "Open G two");
     list.SetCurrentTuning(kCustomTuning);
-    AddNamed(list, 2, kCustomTuning, "Custom scale");
+    AddNamed(list, ProgramMode::Scale, kCustomTuning, "Custom scale");
     list.SetCurrentTuning(0);
     ScriptedPrompter prompter;
     ModalScript script;
@@ -252,8 +278,9 @@ TEST(OrganizeFavoritesTest, AnotherTuningsFavoritesAreTheOnesSelectedEditedAndDe
     EXPECT_EQ(list.favorites[1]->description, "ringing");
 
     organize.DeleteAction()->trigger();
-    EXPECT_EQ(Names(list, 0, 0), (std::vector<std::string>{"Current one=101"}));
-    EXPECT_EQ(Names(list, 0, 3).size(), 1u);
+    EXPECT_EQ(Names(list, ProgramMode::ChordPlotter, 0),
+              (std::vector<std::string>{"Current one=101"}));
+    EXPECT_EQ(Names(list, ProgramMode::ChordPlotter, 3).size(), 1u);
 
     // The custom tuning is reachable too.
     organize.SelectTuning(kCustomTuning);

@@ -178,7 +178,7 @@ TEST_F(PatternDialogsTest, OkNeedsAPickPatternRowAndTheTimesStayWithinOneToTen) 
 
 TEST_F(PatternDialogsTest, AddingFromAFavoriteGoesIntoTheGivenProgressionOnly) {
     auto favorite = std::make_unique<CFavorite>();
-    favorite->mode = 0;
+    favorite->mode = ProgramMode::ChordPlotter;
     favorite->name = "Dark";
     favorite->chord.root = kNoteGFlat;
     favorite->chord.chordType = kMinor;

@@ -11,7 +11,7 @@
 
 namespace {
 
-std::unique_ptr<CFavorite> Favorite(int mode, int tuningKey, const std::string& name) {
+std::unique_ptr<CFavorite> Favorite(ProgramMode mode, int tuningKey, const std::string& name) {
     auto favorite = std::make_unique<CFavorite>();
     favorite->mode = mode;
     favorite->tuningKey = tuningKey;
@@ -19,7 +19,7 @@ std::unique_ptr<CFavorite> Favorite(int mode, int tuningKey, const std::string& 
     return favorite;
 }
 
-std::vector<int> NumbersOf(const CFavoritesList& list, int mode, int tuningKey) {
+std::vector<int> NumbersOf(const CFavoritesList& list, ProgramMode mode, int tuningKey) {
     std::vector<int> numbers;
     for (const auto& favorite : list.favorites) {
         if (favorite->mode == mode && favorite->tuningKey == tuningKey) {
@@ -40,42 +40,46 @@ TEST(FavoritesListTest, NextNumberRunsFrom101To110ThenFull) {
 TEST(FavoritesListTest, TenPerModeAndTuningNumberedInListOrder) {
     CFavoritesList list;
     for (int i = 0; i < 10; ++i) {
-        EXPECT_EQ(list.AddFavorite(Favorite(0, 0, "f" + std::to_string(i))), 101 + i);
+        EXPECT_EQ(list.AddFavorite(Favorite(ProgramMode::ChordPlotter, 0, "f" + std::to_string(i))),
+                  101 + i);
     }
-    EXPECT_EQ(list.LastNumber(0), 110);
-    EXPECT_EQ(list.AddFavorite(Favorite(0, 0, "eleventh")), -1);
-    EXPECT_EQ(list.LastNumber(0), -1);  // full stays full until renumbered
+    EXPECT_EQ(list.LastNumber(ProgramMode::ChordPlotter), 110);
+    EXPECT_EQ(list.AddFavorite(Favorite(ProgramMode::ChordPlotter, 0, "eleventh")), -1);
+    EXPECT_EQ(list.LastNumber(ProgramMode::ChordPlotter), -1);  // full stays full until renumbered
     EXPECT_EQ(list.favorites.size(), 10u);
     // The other modes count on their own.
-    EXPECT_EQ(list.AddFavorite(Favorite(2, 0, "scale")), 101);
-    EXPECT_EQ(list.AddFavorite(Favorite(4, 0, "progression mode")), -1);
-    EXPECT_EQ(list.AddFavorite(Favorite(-1, 0, "none")), -1);
+    EXPECT_EQ(list.AddFavorite(Favorite(ProgramMode::Scale, 0, "scale")), 101);
+    EXPECT_EQ(list.AddFavorite(Favorite(ProgramMode::Progression, 0, "progression mode")), -1);
+    EXPECT_EQ(list.AddFavorite(Favorite(static_cast<ProgramMode>(-1), 0, "none")), -1);
     EXPECT_EQ(list.AddFavorite(nullptr), -1);
-    EXPECT_EQ(list.LastNumber(4), -1);
+    EXPECT_EQ(list.LastNumber(ProgramMode::Progression), -1);
     EXPECT_EQ(list.favorites.size(), 11u);
 }
 
 TEST(FavoritesListTest, RenumberingAfterARemovalClosesTheGap) {
     CFavoritesList list;
     for (int i = 0; i < 10; ++i) {
-        list.AddFavorite(Favorite(0, 0, "f" + std::to_string(i)));
+        list.AddFavorite(Favorite(ProgramMode::ChordPlotter, 0, "f" + std::to_string(i)));
     }
-    EXPECT_TRUE(list.RemoveFavorite(104, 0, 0));
-    EXPECT_FALSE(list.RemoveFavorite(104, 0, 0));
+    EXPECT_TRUE(list.RemoveFavorite(104, ProgramMode::ChordPlotter, 0));
+    EXPECT_FALSE(list.RemoveFavorite(104, ProgramMode::ChordPlotter, 0));
     // Until renumbered the others keep their numbers.
-    EXPECT_EQ(list.FindFavorite(105, 0, 0)->name, "f4");
+    EXPECT_EQ(list.FindFavorite(105, ProgramMode::ChordPlotter, 0)->name, "f4");
     list.Renumber();
-    EXPECT_EQ(NumbersOf(list, 0, 0),
+    EXPECT_EQ(NumbersOf(list, ProgramMode::ChordPlotter, 0),
               (std::vector<int>{101, 102, 103, 104, 105, 106, 107, 108, 109}));
-    EXPECT_EQ(list.FindInCurrentTuning(104, 0)->name, "f4");
-    EXPECT_EQ(list.AddFavorite(Favorite(0, 0, "new")), 110);
+    EXPECT_EQ(list.FindInCurrentTuning(104, ProgramMode::ChordPlotter)->name, "f4");
+    EXPECT_EQ(list.AddFavorite(Favorite(ProgramMode::ChordPlotter, 0, "new")), 110);
 }
 
 TEST(FavoritesListTest, OnlyTheCurrentTuningIsRenumbered) {
     CFavoritesList list;
     // As loaded from a file: stored numbers of tuning 3, interleaved with tuning 0.
-    const std::vector<std::tuple<int, int, int>> stored = {
-        {3, 0, 107}, {0, 0, 1}, {3, 0, 103}, {0, 1, 0}, {3, 1, 109}, {0, 0, 5}};
+    constexpr ProgramMode kPlotter = ProgramMode::ChordPlotter;
+    constexpr ProgramMode kDiscoverer = ProgramMode::ChordDiscoverer;
+    const std::vector<std::tuple<int, ProgramMode, int>> stored = {
+        {3, kPlotter, 107},  {0, kPlotter, 1},      {3, kPlotter, 103},
+        {0, kDiscoverer, 0}, {3, kDiscoverer, 109}, {0, kPlotter, 5}};
     for (const auto& [tuning, mode, id] : stored) {
         auto favorite = Favorite(mode, tuning, "x");
         favorite->id = id;
@@ -83,26 +87,27 @@ TEST(FavoritesListTest, OnlyTheCurrentTuningIsRenumbered) {
     }
     list.LoadedFromFile();
     EXPECT_EQ(list.CurrentTuning(), 0);
-    EXPECT_EQ(NumbersOf(list, 0, 0), (std::vector<int>{101, 102}));
-    EXPECT_EQ(NumbersOf(list, 1, 0), (std::vector<int>{101}));
-    EXPECT_EQ(NumbersOf(list, 0, 3), (std::vector<int>{107, 103}));
-    EXPECT_EQ(NumbersOf(list, 1, 3), (std::vector<int>{109}));
+    EXPECT_EQ(NumbersOf(list, ProgramMode::ChordPlotter, 0), (std::vector<int>{101, 102}));
+    EXPECT_EQ(NumbersOf(list, ProgramMode::ChordDiscoverer, 0), (std::vector<int>{101}));
+    EXPECT_EQ(NumbersOf(list, ProgramMode::ChordPlotter, 3), (std::vector<int>{107, 103}));
+    EXPECT_EQ(NumbersOf(list, ProgramMode::ChordDiscoverer, 3), (std::vector<int>{109}));
     list.SetCurrentTuning(3);
-    EXPECT_EQ(NumbersOf(list, 0, 3), (std::vector<int>{101, 102}));
-    EXPECT_EQ(NumbersOf(list, 1, 3), (std::vector<int>{101}));
-    EXPECT_EQ(list.LastNumber(0), 102);
-    EXPECT_EQ(list.LastNumber(2), 0);
-    EXPECT_EQ(list.CountInCurrentTuning(0), 2);
-    EXPECT_EQ(list.CountFavorites(0, 0), 2);
+    EXPECT_EQ(NumbersOf(list, ProgramMode::ChordPlotter, 3), (std::vector<int>{101, 102}));
+    EXPECT_EQ(NumbersOf(list, ProgramMode::ChordDiscoverer, 3), (std::vector<int>{101}));
+    EXPECT_EQ(list.LastNumber(ProgramMode::ChordPlotter), 102);
+    EXPECT_EQ(list.LastNumber(ProgramMode::Scale), 0);
+    EXPECT_EQ(list.CountInCurrentTuning(ProgramMode::ChordPlotter), 2);
+    EXPECT_EQ(list.CountFavorites(ProgramMode::ChordPlotter, 0), 2);
 }
 
 TEST(FavoritesListTest, MoreThanTenFromAnEditedFileGetNoNumber) {
     CFavoritesList list;
     for (int i = 0; i < 12; ++i) {
-        list.favorites.push_back(Favorite(1, 0, "f" + std::to_string(i)));
+        list.favorites.push_back(
+            Favorite(ProgramMode::ChordDiscoverer, 0, "f" + std::to_string(i)));
     }
     list.Renumber();
-    const std::vector<int> numbers = NumbersOf(list, 1, 0);
+    const std::vector<int> numbers = NumbersOf(list, ProgramMode::ChordDiscoverer, 0);
     EXPECT_EQ(numbers[9], 110);
     EXPECT_EQ(numbers[10], -1);
     EXPECT_EQ(numbers[11], -1);
@@ -110,18 +115,19 @@ TEST(FavoritesListTest, MoreThanTenFromAnEditedFileGetNoNumber) {
 
 TEST(FavoritesListTest, LookupsCompareNamesExactlyWithinModeAndTuning) {
     CFavoritesList list;
-    list.AddFavorite(Favorite(0, 0, "Am"));
-    list.AddFavorite(Favorite(1, 0, "Am"));
-    list.AddFavorite(Favorite(0, 0, "C"));
-    list.favorites.push_back(Favorite(0, 5, "Am"));
+    list.AddFavorite(Favorite(ProgramMode::ChordPlotter, 0, "Am"));
+    list.AddFavorite(Favorite(ProgramMode::ChordDiscoverer, 0, "Am"));
+    list.AddFavorite(Favorite(ProgramMode::ChordPlotter, 0, "C"));
+    list.favorites.push_back(Favorite(ProgramMode::ChordPlotter, 5, "Am"));
     list.favorites.back()->id = 101;
-    EXPECT_EQ(list.FindFavoriteNamed("Am", 1, 0), list.favorites[1].get());
-    EXPECT_EQ(list.FindFavoriteNamed("Am", 0, 5), list.favorites[3].get());
-    EXPECT_EQ(list.FindFavoriteNamed("am", 0, 0), nullptr);
-    EXPECT_TRUE(list.FavoriteNameExists(0, 0, "C"));
-    EXPECT_FALSE(list.FavoriteNameExists(0, 1, "C"));
-    EXPECT_EQ(list.FindFavorite(101, 0, 5), list.favorites[3].get());
-    EXPECT_EQ(list.FindFavorite(101, 2, 0), nullptr);
+    EXPECT_EQ(list.FindFavoriteNamed("Am", ProgramMode::ChordDiscoverer, 0),
+              list.favorites[1].get());
+    EXPECT_EQ(list.FindFavoriteNamed("Am", ProgramMode::ChordPlotter, 5), list.favorites[3].get());
+    EXPECT_EQ(list.FindFavoriteNamed("am", ProgramMode::ChordPlotter, 0), nullptr);
+    EXPECT_TRUE(list.FavoriteNameExists(0, ProgramMode::ChordPlotter, "C"));
+    EXPECT_FALSE(list.FavoriteNameExists(0, ProgramMode::ChordDiscoverer, "C"));
+    EXPECT_EQ(list.FindFavorite(101, ProgramMode::ChordPlotter, 5), list.favorites[3].get());
+    EXPECT_EQ(list.FindFavorite(101, ProgramMode::Scale, 0), nullptr);
 
     FakeChoiceList chooser;
     list.FillChordFavoriteChooser(chooser, 0);
@@ -130,8 +136,8 @@ TEST(FavoritesListTest, LookupsCompareNamesExactlyWithinModeAndTuning) {
 
     list.RewindCursor();
     EXPECT_EQ(list.NextFavorite(), list.favorites[0].get());
-    list.RemoveFavorite(101, 0, 0);
-    EXPECT_EQ(list.NextFavorite()->mode, 1);
+    list.RemoveFavorite(101, ProgramMode::ChordPlotter, 0);
+    EXPECT_EQ(list.NextFavorite()->mode, ProgramMode::ChordDiscoverer);
     EXPECT_EQ(list.NextFavorite()->name, "C");
     EXPECT_EQ(list.NextFavorite()->tuningKey, 5);
     EXPECT_EQ(list.NextFavorite(), nullptr);
@@ -140,13 +146,13 @@ TEST(FavoritesListTest, LookupsCompareNamesExactlyWithinModeAndTuning) {
 TEST(FavoriteAddTest, AFullModeAsks65008WithTheLimit) {
     CFavoritesList list;
     for (int i = 0; i < 10; ++i) {
-        list.AddFavorite(Favorite(0, 0, "f" + std::to_string(i)));
+        list.AddFavorite(Favorite(ProgramMode::ChordPlotter, 0, "f" + std::to_string(i)));
     }
     for (PromptAnswer answer : {PromptAnswer::Yes, PromptAnswer::No}) {
         RecordingPrompter prompter;
         prompter.answer = answer;
         bool organize = answer == PromptAnswer::No;
-        EXPECT_FALSE(CFavoriteAdd::HasRoom(list, 0, prompter, organize));
+        EXPECT_FALSE(CFavoriteAdd::HasRoom(list, ProgramMode::ChordPlotter, prompter, organize));
         EXPECT_EQ(organize, answer == PromptAnswer::Yes);
         ASSERT_EQ(prompter.shown.size(), 1u);
         EXPECT_EQ(prompter.shown[0].kind, PromptKind::YesNo);
@@ -157,7 +163,7 @@ TEST(FavoriteAddTest, AFullModeAsks65008WithTheLimit) {
     }
     RecordingPrompter prompter;
     bool organize = true;
-    EXPECT_TRUE(CFavoriteAdd::HasRoom(list, 1, prompter, organize));
+    EXPECT_TRUE(CFavoriteAdd::HasRoom(list, ProgramMode::ChordDiscoverer, prompter, organize));
     EXPECT_FALSE(organize);
     EXPECT_TRUE(prompter.shown.empty());
 }
@@ -172,7 +178,7 @@ TEST(FavoriteAddTest, StoringOverwritesByNameOrAddsWithTheNextNumber) {
     chord.strum = 0;
     chord.pickPattern = "654";
 
-    CFavoriteEntry entry{0, 0, "Am7", "first", &chord, 0, 0};
+    CFavoriteEntry entry{ProgramMode::ChordPlotter, 0, "Am7", "first", &chord, 0, 0};
     EXPECT_EQ(CFavoriteAdd::Store(list, entry), 101);
     CFavorite& stored = *list.favorites[0];
     EXPECT_EQ(stored.rootNote, kNoteA);
@@ -189,7 +195,7 @@ TEST(FavoriteAddTest, StoringOverwritesByNameOrAddsWithTheNextNumber) {
     EXPECT_EQ(stored.chord.variation, 3);
 
     // Another mode or tuning: a different favorite.
-    CFavoriteEntry scale{2, 0, "Am7", "", nullptr, kNoteA, 4};
+    CFavoriteEntry scale{ProgramMode::Scale, 0, "Am7", "", nullptr, kNoteA, 4};
     EXPECT_EQ(CFavoriteAdd::Store(list, scale), 101);
     EXPECT_EQ(list.favorites[1]->scaleType, 4);
     EXPECT_EQ(list.favorites[1]->rootNote, kNoteA);
@@ -198,14 +204,14 @@ TEST(FavoriteAddTest, StoringOverwritesByNameOrAddsWithTheNextNumber) {
     EXPECT_GT(CFavoriteAdd::Store(list, otherTuning), 0);
     EXPECT_EQ(list.favorites.size(), 3u);
 
-    CFavoriteEntry progressionMode{4, 0, "x", "", &chord, 0, 0};
+    CFavoriteEntry progressionMode{ProgramMode::Progression, 0, "x", "", &chord, 0, 0};
     EXPECT_EQ(CFavoriteAdd::Store(list, progressionMode), -1);
     EXPECT_EQ(list.favorites.size(), 3u);
 }
 
 TEST(FavoriteAddTest, TheDialogAsksBeforeReusingAName) {
     CFavoritesList list;
-    list.AddFavorite(Favorite(0, 0, "Am"));
+    list.AddFavorite(Favorite(ProgramMode::ChordPlotter, 0, "Am"));
     struct Case {
         std::string name;
         bool editingIt;
@@ -222,10 +228,10 @@ TEST(FavoriteAddTest, TheDialogAsksBeforeReusingAName) {
     for (const Case& c : cases) {
         RecordingPrompter prompter;
         prompter.answer = c.answer;
-        EXPECT_EQ(CFavoriteAdd::ConfirmName(list, 0, 0, c.name,
-                                            c.editingIt ? list.favorites[0].get() : nullptr,
-                                            prompter),
-                  c.closes)
+        EXPECT_EQ(
+            CFavoriteAdd::ConfirmName(list, 0, ProgramMode::ChordPlotter, c.name,
+                                      c.editingIt ? list.favorites[0].get() : nullptr, prompter),
+            c.closes)
             << c.name;
         EXPECT_EQ(prompter.shown.size(), c.questions) << c.name;
     }
@@ -233,7 +239,7 @@ TEST(FavoriteAddTest, TheDialogAsksBeforeReusingAName) {
 
 TEST(FavoritesListTest, StoredFormRoundTripsEveryFieldAndKeepsNoNumbering) {
     CFavoritesList list;
-    auto chordFavorite = Favorite(1, 13, "Drop D power");
+    auto chordFavorite = Favorite(ProgramMode::ChordDiscoverer, 13, "Drop D power");
     chordFavorite->description = "with a long ring";
     chordFavorite->rootNote = kNoteD;
     chordFavorite->chord.root = kNoteD;
@@ -241,7 +247,7 @@ TEST(FavoritesListTest, StoredFormRoundTripsEveryFieldAndKeepsNoNumbering) {
     chordFavorite->chord.SetStringNote(6, kNoteMuted, 0);
     chordFavorite->chord.loopPattern = 1;
     list.AddFavorite(std::move(chordFavorite));
-    auto scale = Favorite(3, 0, "Dorian on D");
+    auto scale = Favorite(ProgramMode::Mode, 0, "Dorian on D");
     scale->scaleType = 1;
     scale->rootNote = kNoteD;
     list.AddFavorite(std::move(scale));
@@ -256,7 +262,7 @@ TEST(FavoritesListTest, StoredFormRoundTripsEveryFieldAndKeepsNoNumbering) {
     ASSERT_EQ(back.favorites.size(), 2u);
     const CFavorite& a = *back.favorites[0];
     EXPECT_EQ(a.id, 101);
-    EXPECT_EQ(a.mode, 1);
+    EXPECT_EQ(a.mode, ProgramMode::ChordDiscoverer);
     EXPECT_EQ(a.tuningKey, 13);
     EXPECT_EQ(a.name, "Drop D power");
     EXPECT_EQ(a.description, "with a long ring");

@@ -69,7 +69,7 @@ TEST(LibraryFileTest, FavoritesAreRenumberedAfterReading) {
     ASSERT_EQ(favorites.favorites.size(), 3u);
     EXPECT_EQ(favorites.favorites[0]->id, 101);
     EXPECT_EQ(favorites.favorites[2]->id, 103);
-    EXPECT_EQ(favorites.LastNumber(0), 103);
+    EXPECT_EQ(favorites.LastNumber(ProgramMode::ChordPlotter), 103);
     EXPECT_TRUE(messages.prompter.shown.empty());
 }
 

@@ -242,4 +242,20 @@ TEST(ScaleLists, FillInTheProgramsOrderWithValuesAsItemData) {
     EXPECT_EQ(directions.selected, -1);
 }
 
+TEST(ScaleNames, AStoredDirectionNumberOutsideTheFourPlaysAscending) {
+    using enum LoopDirection;
+    const std::vector<std::pair<int, LoopDirection>> cases = {
+        {0, kAscending},
+        {1, kDescending},
+        {2, kAscendingThenDescending},
+        {3, kDescendingThenAscending},
+        {4, kAscending},
+        {-1, kAscending},
+        {1000, kAscending},
+    };
+    for (const auto& [number, direction] : cases) {
+        EXPECT_EQ(LoopDirectionFromNumber(number), direction) << number;
+    }
+}
+
 }  // namespace

@@ -44,7 +44,7 @@ public:
 TEST_F(AppSettingsTest, FirstStartDefaults) {
     const MemorySettingsStore empty;
     const CAppSettings s(empty);
-    EXPECT_EQ(s.plotMode, 0);
+    EXPECT_EQ(s.plotMode, ProgramMode::ChordPlotter);
     EXPECT_EQ(s.Tuning().tuningType, 0);
     EXPECT_TRUE(s.Tuning().IsRightHanded());
     EXPECT_EQ(s.Tuning().ToText(), "E3,A3,D4,G4,B4,E5");
@@ -236,8 +236,8 @@ CAppSettings Unusual() {
     const MemorySettingsStore empty;
     CAppSettings s(empty);
     int next = 2;
-    for (int* member : {&s.plotMode,
-                        &s.view,
+    s.plotMode = static_cast<ProgramMode>(1000 + next++);
+    for (int* member : {&s.view,
                         &s.noteOverlay,
                         &s.mutedOverlayType,
                         &s.openOverlayType,

@@ -41,30 +41,33 @@ std::vector<std::string> Notes(const std::vector<std::string>& events) {
 }
 
 TEST(ScaleSequencerTest, TheFourDirectionsRunAndTurn) {
+    using enum LoopDirection;
     struct Case {
         const char* name;
-        int direction;
+        LoopDirection direction;
         bool loop;
         int maxTicks;  // including Start's tick
         std::vector<std::string> expected;
         bool stillPlaying;
     };
     const std::vector<Case> cases = {
-        {"ascending only", 0, false, 20, kUp3, false},
-        {"ascending, looping, repeats the start note", 0, true, 10, Cat({kUp3, {"E3", "Gb3"}}),
-         true},
-        {"ascending, then descending: 15 notes", 2, false, 30, Cat({kUp3, Drop(Reversed(kUp3), 1)}),
-         false},
-        {"ascending, then descending, looping, turns once", 2, true, 17,
+        {"ascending only", kAscending, false, 20, kUp3, false},
+        {"ascending, looping, repeats the start note", kAscending, true, 10,
+         Cat({kUp3, {"E3", "Gb3"}}), true},
+        {"ascending, then descending: 15 notes", kAscendingThenDescending, false, 30,
+         Cat({kUp3, Drop(Reversed(kUp3), 1)}), false},
+        {"ascending, then descending, looping, turns once", kAscendingThenDescending, true, 17,
          Cat({kUp3, Drop(Reversed(kUp3), 1), {"Gb3", "Ab3"}}), true},
-        {"descending only from E4 (the octave below E3 is off the neck)", 1, false, 20,
+        {"descending only from E4 (the octave below E3 is off the neck)", kDescending, false, 20,
          Reversed(kUp3), false},
-        {"descending only, looping, starts again at the start note", 1, true, 10,
+        {"descending only, looping, starts again at the start note", kDescending, true, 10,
          Cat({Reversed(kUp3), {"E4", "Eb4"}}), true},
-        {"descending, then ascending", 3, false, 30, Cat({Reversed(kUp3), Drop(kUp3, 1)}), false},
-        {"descending, then ascending, looping", 3, true, 17,
+        {"descending, then ascending", kDescendingThenAscending, false, 30,
+         Cat({Reversed(kUp3), Drop(kUp3, 1)}), false},
+        {"descending, then ascending, looping", kDescendingThenAscending, true, 17,
          Cat({Reversed(kUp3), Drop(kUp3, 1), {"Eb4", "Db4"}}), true},
-        {"an unknown direction plays as ascending", 7, false, 20, kUp3, false},
+        {"an unknown direction plays as ascending", static_cast<LoopDirection>(7), false, 20, kUp3,
+         false},
     };
     for (const Case& c : cases) {
         RecordingNotePlayer player;
@@ -91,9 +94,10 @@ TEST(ScaleSequencerTest, TheFourDirectionsRunAndTurn) {
 }
 
 TEST(ScaleSequencerTest, TheRunMovesAnOctaveToFitThePlacedNotes) {
+    using enum LoopDirection;
     struct Case {
         const char* name;
-        int direction;
+        LoopDirection direction;
         CNote lowest;
         CNote highest;
         bool plays;
@@ -101,17 +105,18 @@ TEST(ScaleSequencerTest, TheRunMovesAnOctaveToFitThePlacedNotes) {
         std::string end;
     };
     const std::vector<Case> cases = {
-        {"fits upward", 0, CNote(kNoteE, 3), CNote(kNoteE, 4), true, "E3", "E4"},
-        {"octave above too high: one lower", 0, CNote(kNoteE, 2), CNote(kNoteD, 4), true, "E2",
-         "E3"},
-        {"one lower is below every placed note: nothing", 0, CNote(kNoteE, 3), CNote(kNoteD, 4),
-         false, "", ""},
-        {"enharmonic end counts as equal", 2, CNote(kNoteE, 3), CNote(kNoteE, 4), true, "E3", "E4"},
-        {"fits downward", 1, CNote(kNoteE, 2), CNote(kNoteE, 4), true, "E3", "E2"},
-        {"octave below too low: one higher", 3, CNote(kNoteE, 3), CNote(kNoteE, 4), true, "E4",
-         "E3"},
-        {"one higher is above every placed note: nothing", 1, CNote(kNoteE, 3), CNote(kNoteD, 4),
-         false, "", ""},
+        {"fits upward", kAscending, CNote(kNoteE, 3), CNote(kNoteE, 4), true, "E3", "E4"},
+        {"octave above too high: one lower", kAscending, CNote(kNoteE, 2), CNote(kNoteD, 4), true,
+         "E2", "E3"},
+        {"one lower is below every placed note: nothing", kAscending, CNote(kNoteE, 3),
+         CNote(kNoteD, 4), false, "", ""},
+        {"enharmonic end counts as equal", kAscendingThenDescending, CNote(kNoteE, 3),
+         CNote(kNoteE, 4), true, "E3", "E4"},
+        {"fits downward", kDescending, CNote(kNoteE, 2), CNote(kNoteE, 4), true, "E3", "E2"},
+        {"octave below too low: one higher", kDescendingThenAscending, CNote(kNoteE, 3),
+         CNote(kNoteE, 4), true, "E4", "E3"},
+        {"one higher is above every placed note: nothing", kDescending, CNote(kNoteE, 3),
+         CNote(kNoteD, 4), false, "", ""},
     };
     for (const Case& c : cases) {
         RecordingNotePlayer player;
@@ -134,9 +139,10 @@ TEST(ScaleSequencerTest, TheRunMovesAnOctaveToFitThePlacedNotes) {
 }
 
 TEST(ScaleSequencerTest, APlacedNoteSpelledTheOtherWayCountsAsTheSame) {
+    using enum LoopDirection;
     struct Case {
         const char* name;
-        int direction;
+        LoopDirection direction;
         CNote lowest;
         CNote highest;
         std::string end;
@@ -144,10 +150,10 @@ TEST(ScaleSequencerTest, APlacedNoteSpelledTheOtherWayCountsAsTheSame) {
     // Gb major diatonic on Gb3: the run ends on Gb4 (or Gb2), the plot may have placed it
     // as F#; that note is neither higher nor lower, so the run stays where it is.
     const std::vector<Case> cases = {
-        {"upward to the highest placed note", 0, CNote(kNoteFSharp, 3), CNote(kNoteFSharp, 4),
-         "Gb4"},
-        {"downward to the lowest placed note", 1, CNote(kNoteFSharp, 2), CNote(kNoteFSharp, 4),
-         "Gb2"},
+        {"upward to the highest placed note", kAscending, CNote(kNoteFSharp, 3),
+         CNote(kNoteFSharp, 4), "Gb4"},
+        {"downward to the lowest placed note", kDescending, CNote(kNoteFSharp, 2),
+         CNote(kNoteFSharp, 4), "Gb2"},
     };
     for (const Case& c : cases) {
         RecordingNotePlayer player;
@@ -167,8 +173,9 @@ TEST(ScaleSequencerTest, AnEmptyScalePlaysNothing) {
             RecordingNotePlayer player;
             CScaleSequencer sequencer(player);
             CScale scale;  // as a failed build leaves it
-            EXPECT_FALSE(sequencer.Start(scale, CNote(kNoteE, 3), CNote(kNoteE, 5),
-                                         {.direction = direction, .loop = loop}))
+            EXPECT_FALSE(
+                sequencer.Start(scale, CNote(kNoteE, 3), CNote(kNoteE, 5),
+                                {.direction = static_cast<LoopDirection>(direction), .loop = loop}))
                 << direction;
             EXPECT_FALSE(sequencer.IsPlaying()) << direction;
             EXPECT_FALSE(sequencer.Tick()) << direction;
@@ -183,7 +190,8 @@ TEST(ScaleSequencerTest, AShiftedRunKeepsItsOctaveThroughTheTurn) {
     CScale scale;
     scale.BuildScale(kScaleMajorDiatonic, CNote(kNoteE, 4));
     // E5 is off the neck, so the run is E3..E4 and back, all an octave down.
-    ASSERT_TRUE(sequencer.Start(scale, CNote(kNoteE, 3), CNote(kNoteD, 5), {.direction = 2}));
+    ASSERT_TRUE(sequencer.Start(scale, CNote(kNoteE, 3), CNote(kNoteD, 5),
+                                {.direction = LoopDirection::kAscendingThenDescending}));
     while (sequencer.Tick()) {
     }
     EXPECT_EQ(Notes(player.Take()), Cat({kUp3, Drop(Reversed(kUp3), 1)}));
@@ -194,8 +202,9 @@ TEST(ScaleSequencerTest, StopSettingSilencesBeforeEachNote) {
     CScaleSequencer sequencer(player);
     CScale scale;
     scale.BuildScale(kScaleMinorPentatonic, CNote(kNoteA, 3));
-    ASSERT_TRUE(sequencer.Start(scale, CNote(kNoteE, 3), CNote(kNoteE, 6),
-                                {.bpm = 180, .direction = 0, .stopPlayingNote = true}));
+    ASSERT_TRUE(sequencer.Start(
+        scale, CNote(kNoteE, 3), CNote(kNoteE, 6),
+        {.bpm = 180, .direction = LoopDirection::kAscending, .stopPlayingNote = true}));
     EXPECT_EQ(sequencer.PeriodMs(), 333);
     sequencer.Tick();
     EXPECT_EQ(player.Take(),
@@ -206,24 +215,27 @@ TEST(ScaleSequencerTest, StopSettingSilencesBeforeEachNote) {
 }
 
 TEST(ScaleTestPlayerTest, PlaysEMajorOnEveryBeat) {
+    using enum LoopDirection;
     struct Case {
         const char* name;
-        int direction;
+        LoopDirection direction;
         bool loop;
         int beats;
         std::vector<std::string> expected;
         bool stillTesting;
     };
     const std::vector<Case> cases = {
-        {"ascending only", 0, false, 12, kUp3, false},
-        {"ascending only, looping", 0, true, 10, Cat({kUp3, {"E3", "Gb3"}}), true},
-        {"descending only, looping: E4 down to E3, then E4 again", 1, true, 10,
+        {"ascending only", kAscending, false, 12, kUp3, false},
+        {"ascending only, looping", kAscending, true, 10, Cat({kUp3, {"E3", "Gb3"}}), true},
+        {"descending only, looping: E4 down to E3, then E4 again", kDescending, true, 10,
          Cat({Reversed(kUp3), {"E4", "Eb4"}}), true},
-        {"ascending, then descending", 2, false, 20, Cat({kUp3, Drop(Reversed(kUp3), 1)}), false},
-        {"ascending, then descending, looping", 2, true, 17,
+        {"ascending, then descending", kAscendingThenDescending, false, 20,
+         Cat({kUp3, Drop(Reversed(kUp3), 1)}), false},
+        {"ascending, then descending, looping", kAscendingThenDescending, true, 17,
          Cat({kUp3, Drop(Reversed(kUp3), 1), {"Gb3", "Ab3"}}), true},
-        {"descending, then ascending", 3, false, 20, Cat({Reversed(kUp3), Drop(kUp3, 1)}), false},
-        {"descending, then ascending, looping", 3, true, 17,
+        {"descending, then ascending", kDescendingThenAscending, false, 20,
+         Cat({Reversed(kUp3), Drop(kUp3, 1)}), false},
+        {"descending, then ascending, looping", kDescendingThenAscending, true, 17,
          Cat({Reversed(kUp3), Drop(kUp3, 1), {"Eb4", "Db4"}}), true},
     };
     for (const Case& c : cases) {
@@ -244,7 +256,7 @@ TEST(ScaleTestPlayerTest, TheLightBlinksAndOnlyBeatsSound) {
     RecordingNotePlayer player;
     CScaleTestPlayer test(player);
     EXPECT_TRUE(test.Tick());
-    test.StartTest(0, false, true);
+    test.StartTest(LoopDirection::kAscending, false, true);
     EXPECT_FALSE(test.Tick());  // off-beat: silent
     EXPECT_TRUE(player.Take().empty());
     EXPECT_TRUE(test.Tick());

@@ -25,7 +25,7 @@ TEST(FretquillView, EnteringTheModeShownDoesNothing) {
     for (ProgramMode mode : {ProgramMode::ChordPlotter, ProgramMode::ChordDiscoverer,
                              ProgramMode::Scale, ProgramMode::Mode}) {
         ViewRig rig;
-        rig.settings.plotMode = static_cast<int>(mode);
+        rig.settings.plotMode = mode;
         rig.settings.strum = 0;  // picked, so the chord plays over several slots
         CFretquillView& view = rig.Start();
         RecordingCanvas canvas;
@@ -43,7 +43,7 @@ TEST(FretquillView, EnteringTheModeShownDoesNothing) {
 
 TEST(FretquillView, DiscovererTapsMuteSwapSpellingsAndRestore) {
     ViewRig rig;
-    rig.settings.plotMode = 1;
+    rig.settings.plotMode = ProgramMode::ChordDiscoverer;
     CFretquillView& view = rig.Start();
     struct Step {
         int string, fret;
@@ -69,10 +69,11 @@ TEST(FretquillView, DiscovererTapsMuteSwapSpellingsAndRestore) {
 
 TEST(FretquillView, TapsChangeNothingShownOutsideTheDiscovererAndScales) {
     struct Case {
-        int mode;
+        ProgramMode mode;
         bool repaints;
     };
-    for (const Case c : {Case{0, false}, Case{4, true}}) {
+    for (const Case c :
+         {Case{ProgramMode::ChordPlotter, false}, Case{ProgramMode::Progression, true}}) {
         ViewRig rig;
         rig.progressions.CreateProgression(0, "Blues");
         rig.settings.plotMode = c.mode;
@@ -88,7 +89,7 @@ TEST(FretquillView, TapsChangeNothingShownOutsideTheDiscovererAndScales) {
 
 TEST(FretquillView, ScaleTapsRebuildOnTheTappedNoteOnly) {
     ViewRig rig;
-    rig.settings.plotMode = 2;
+    rig.settings.plotMode = ProgramMode::Scale;
     CFretquillView& view = rig.Start();
     rig.TapAt(2, 5);  // D4
     EXPECT_EQ(rig.bar->SelectedNote(), kNoteD);
@@ -103,7 +104,7 @@ TEST(FretquillView, ScaleTapsRebuildOnTheTappedNoteOnly) {
 TEST(FretquillView, ProgressionModeNeedsProgressionsOfTheTuning) {
     {
         ViewRig rig;
-        rig.settings.plotMode = 2;
+        rig.settings.plotMode = ProgramMode::Scale;
         CFretquillView& view = rig.Start();
         view.Command(Id(ViewCommand::ProgressionMode));
         EXPECT_EQ(view.Mode(), ProgramMode::Scale);
@@ -112,11 +113,11 @@ TEST(FretquillView, ProgressionModeNeedsProgressionsOfTheTuning) {
     }
     {
         ViewRig rig;
-        rig.settings.plotMode = 4;
+        rig.settings.plotMode = ProgramMode::Progression;
         rig.progressions.CreateProgression(5, "Elsewhere");
         CFretquillView& view = rig.Start();
         EXPECT_EQ(view.Mode(), ProgramMode::ChordPlotter);
-        EXPECT_EQ(rig.settings.plotMode, 0);
+        EXPECT_EQ(rig.settings.plotMode, ProgramMode::ChordPlotter);
         EXPECT_EQ(rig.controls.shownMode, 0);
     }
 }
@@ -207,21 +208,22 @@ TEST(FretquillView, MenuItemsPerMode) {
         for (int item : modeItems) {
             EXPECT_EQ(view.CommandState(item).checked, item == c.checked) << item;
         }
-        EXPECT_EQ(rig.settings.plotMode, static_cast<int>(c.mode));
+        EXPECT_EQ(rig.settings.plotMode, c.mode);
         EXPECT_EQ(rig.controls.shownMode, static_cast<int>(c.mode));
     }
 }
 
 TEST(FretquillView, FavoritesSubmenuListsTheModeAndTuningsFavorites) {
     ViewRig rig;
-    rig.settings.plotMode = 2;
+    rig.settings.plotMode = ProgramMode::Scale;
     for (int i = 0; i < 10; ++i) {
-        rig.AddFavorite(2, 0, i == 3 ? "Rock & Roll" : "Scale " + std::to_string(i));
+        rig.AddFavorite(ProgramMode::Scale, 0,
+                        i == 3 ? "Rock & Roll" : "Scale " + std::to_string(i));
     }
     for (int i = 0; i < 3; ++i) {
-        rig.AddFavorite(2, 5, "Other tuning " + std::to_string(i));
+        rig.AddFavorite(ProgramMode::Scale, 5, "Other tuning " + std::to_string(i));
     }
-    rig.AddFavorite(3, 0, "A mode");
+    rig.AddFavorite(ProgramMode::Mode, 0, "A mode");
     CFretquillView& view = rig.Start();
     const ViewMenu menu = view.Menu();
     ASSERT_EQ(menu.favorites.size(), 10u);
@@ -236,14 +238,15 @@ TEST(FretquillView, FavoritesSubmenuListsTheModeAndTuningsFavorites) {
 
 TEST(FretquillView, OnlyPlotterFavoritesFromTheDatabaseGreyWithoutIt) {
     struct Case {
-        int mode, dynamic;
+        ProgramMode mode;
+        int dynamic;
         bool enabledWithout, enabledWith;
     };
-    const Case cases[] = {{0, 0, false, true},
-                          {0, 1, true, true},
-                          {1, 0, true, true},
-                          {2, 0, true, true},
-                          {3, 0, true, true}};
+    const Case cases[] = {{ProgramMode::ChordPlotter, 0, false, true},
+                          {ProgramMode::ChordPlotter, 1, true, true},
+                          {ProgramMode::ChordDiscoverer, 0, true, true},
+                          {ProgramMode::Scale, 0, true, true},
+                          {ProgramMode::Mode, 0, true, true}};
     for (const Case& c : cases) {
         for (int staticChords : {0, 1}) {
             ViewRig rig;
@@ -253,7 +256,8 @@ TEST(FretquillView, OnlyPlotterFavoritesFromTheDatabaseGreyWithoutIt) {
             CFretquillView& view = rig.Start();
             const bool expected = staticChords ? c.enabledWith : c.enabledWithout;
             ASSERT_EQ(view.Menu().favorites.size(), 1u);
-            EXPECT_EQ(view.Menu().favorites[0].enabled, expected) << c.mode << "/" << c.dynamic;
+            EXPECT_EQ(view.Menu().favorites[0].enabled, expected)
+                << static_cast<int>(c.mode) << "/" << c.dynamic;
             EXPECT_EQ(view.CommandState(101).enabled, expected);
         }
     }
@@ -261,8 +265,8 @@ TEST(FretquillView, OnlyPlotterFavoritesFromTheDatabaseGreyWithoutIt) {
 
 TEST(FretquillView, AnUnknownFavoriteDoesNothing) {
     ViewRig rig;
-    rig.settings.plotMode = 2;
-    rig.AddFavorite(2, 0, "Only");
+    rig.settings.plotMode = ProgramMode::Scale;
+    rig.AddFavorite(ProgramMode::Scale, 0, "Only");
     CFretquillView& view = rig.Start();
     const int repaints = rig.host.repaints;
     view.Command(105);
@@ -272,7 +276,7 @@ TEST(FretquillView, AnUnknownFavoriteDoesNothing) {
 }
 
 TEST(FretquillView, AScaleFavoriteStopsTheRunAndShowsItsScale) {
-    for (int mode : {2, 3}) {
+    for (ProgramMode mode : {ProgramMode::Scale, ProgramMode::Mode}) {
         ViewRig rig;
         rig.settings.plotMode = mode;
         CFavorite* favorite = rig.AddFavorite(mode, 0, "Fav");
@@ -282,7 +286,7 @@ TEST(FretquillView, AScaleFavoriteStopsTheRunAndShowsItsScale) {
         RecordingCanvas canvas;
         view.DrawNeck(canvas);  // places notes, so the run fits
         view.Command(Id(ViewCommand::Play));
-        ASSERT_TRUE(view.IsPlaying()) << mode;
+        ASSERT_TRUE(view.IsPlaying()) << static_cast<int>(mode);
         view.Command(101);
         EXPECT_FALSE(view.IsPlaying());
         EXPECT_TRUE(rig.host.timers.empty());
@@ -296,8 +300,8 @@ TEST(FretquillView, AScaleFavoriteStopsTheRunAndShowsItsScale) {
 TEST(FretquillView, ADiscovererFavoriteShowsItsOwnChordAndLeavesDynamic) {
     ViewRig rig;
     rig.guitar->staticChords = 1;
-    rig.settings.plotMode = 1;
-    CFavorite* favorite = rig.AddFavorite(1, 0, "Mine");
+    rig.settings.plotMode = ProgramMode::ChordDiscoverer;
+    CFavorite* favorite = rig.AddFavorite(ProgramMode::ChordDiscoverer, 0, "Mine");
     favorite->chord.SetStringNote(1, kNoteMuted, 0);
     favorite->chord.SetStringNote(2, kNoteC, 4);
     favorite->chord.SetStringNote(3, kNoteE, 4);
@@ -380,7 +384,8 @@ TEST(FretquillView, ChordsAreSearchedAgainWhenTuningHandOrSpanChange) {
 }
 
 TEST(FretquillView, GuitarSettingsMirrorTheStartStringAndRedrawTheOtherHand) {
-    for (int mode : {0, 1, 3}) {
+    for (ProgramMode mode :
+         {ProgramMode::ChordPlotter, ProgramMode::ChordDiscoverer, ProgramMode::Mode}) {
         ViewRig rig;
         rig.settings.plotMode = mode;
         CFretquillView& view = rig.Start();
@@ -388,10 +393,10 @@ TEST(FretquillView, GuitarSettingsMirrorTheStartStringAndRedrawTheOtherHand) {
         CTuning left;
         left.SetLeftHanded();
         view.GuitarSettingsClosed(left, 2, 2);
-        EXPECT_EQ(view.Start(), (StartPosition{5, 5})) << mode;
+        EXPECT_EQ(view.Start(), (StartPosition{5, 5})) << static_cast<int>(mode);
     }
     ViewRig rig;
-    rig.settings.plotMode = 2;
+    rig.settings.plotMode = ProgramMode::Scale;
     CFretquillView& view = rig.Start();
     rig.TapAt(2, 5);
     CTuning left;
@@ -430,7 +435,7 @@ TEST(FretquillView, DrawingPaintsTheBackgroundTheHeaderRowAndScrollsTheChordInto
         EXPECT_EQ(canvas.calls[2], "draw 144 0 0 | 0 " + std::to_string(c.headerRow) + " 230 28");
     }
     ViewRig rig;
-    rig.settings.plotMode = 1;
+    rig.settings.plotMode = ProgramMode::ChordDiscoverer;
     CFretquillView& view = rig.Start();
     rig.TapAt(1, 12);
     view.EnterMode(ProgramMode::Progression);  // no progressions: stays
@@ -450,14 +455,16 @@ TEST(FretquillView, DrawingPaintsTheBackgroundTheHeaderRowAndScrollsTheChordInto
 }
 
 TEST(FretquillView, ASweepSoundsEachStringOnceWhileItRings) {
-    for (int mode : {0, 1, 2}) {
+    for (ProgramMode mode :
+         {ProgramMode::ChordPlotter, ProgramMode::ChordDiscoverer, ProgramMode::Scale}) {
         ViewRig rig;
         rig.settings.plotMode = mode;
         CFretquillView& view = rig.Start();
         for (int x : {45, 46, 49, 73, 45}) {
             view.Sweep(x, 300);
         }
-        EXPECT_EQ(rig.player.events.size(), mode == 2 ? 0u : 2u) << mode;
+        EXPECT_EQ(rig.player.events.size(), mode == ProgramMode::Scale ? 0u : 2u)
+            << static_cast<int>(mode);
     }
 }
 
@@ -473,7 +480,7 @@ TEST(FretquillView, DamagedSettingsAreKeptWithinRange) {
     };
     for (const Case& c : cases) {
         ViewRig rig;
-        rig.settings.plotMode = c.plotMode;
+        rig.settings.plotMode = static_cast<ProgramMode>(c.plotMode);
         rig.settings.mutedOverlayType = rig.settings.openOverlayType = c.overlay;
         rig.settings.chordBpm = rig.settings.scaleBpm = rig.settings.progMgrBpm = c.tempo;
         rig.settings.scalePattern = c.direction;
@@ -519,7 +526,7 @@ TEST(FretquillView, AProgressionPlaysFromTheSelectedRowAndGoesBackToItWhenStoppe
         pattern->chord.strum = 0;
         progression->patterns.AddPattern(std::move(pattern), true);
     }
-    rig.settings.plotMode = 4;
+    rig.settings.plotMode = ProgramMode::Progression;
     CFretquillView& view = rig.Start();
     ASSERT_TRUE(rig.bar->SelectPatternRow(1));
     view.Command(Id(ViewCommand::Play));

@@ -8,7 +8,7 @@ namespace {
 
 TEST(ModeBar, EachModeStoresItsSelectionsAndRestoresItsOwn) {
     ViewRig rig;
-    rig.settings.plotMode = 2;
+    rig.settings.plotMode = ProgramMode::Scale;
     rig.settings.modeNote = kNoteA;
     rig.settings.modeType = 4;
     CFretquillView& view = rig.Start();
@@ -97,7 +97,7 @@ TEST(ModeBar, PatternsFollowTheChosenProgression) {
         pattern->chord.SetStringNote(6, name[0] == 'O' ? kNoteG : kNoteA, 5);
         blues->patterns.AddPattern(std::move(pattern), true);
     }
-    rig.settings.plotMode = 4;
+    rig.settings.plotMode = ProgramMode::Progression;
     CFretquillView& view = rig.Start();
     EXPECT_EQ(rig.controls.patterns.Count(), 2);
     EXPECT_EQ(view.Chord()->StringNote(6).Format(), "G5");

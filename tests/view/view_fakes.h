@@ -152,7 +152,7 @@ struct ViewRig {
     // Taps the middle of string s at fret f (the row above the nut for f = -1).
     void TapAt(int s, int f) { view->Tap(StringX(s), f < 0 ? 10 : FretY(f) + 10); }
 
-    CFavorite* AddFavorite(int mode, int tuningKey, const std::string& name) {
+    CFavorite* AddFavorite(ProgramMode mode, int tuningKey, const std::string& name) {
         auto favorite = std::make_unique<CFavorite>();
         favorite->mode = mode;
         favorite->tuningKey = tuningKey;

@@ -23,7 +23,7 @@ namespace {
 
 TEST(SettingsSheetsView, DropDLeftHandedReachesTheNeckAndSurvivesARestart) {
     ViewRig rig;
-    rig.settings.plotMode = 2;
+    rig.settings.plotMode = ProgramMode::Scale;
     CFretquillView& view = rig.Start();
     rig.TapAt(2, 5);
     ASSERT_EQ(view.Start(), (StartPosition{2, 5}));
