@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <set>
 
 #include "library/pattern.h"
@@ -65,6 +66,30 @@ TEST(FretquillView, DiscovererTapsMuteSwapSpellingsAndRestore) {
     const std::string before = rig.controls.chordText;
     view.Tap(10, 200);  // beside the strings
     EXPECT_EQ(rig.controls.chordText, before);
+}
+
+// What a player frets is named as a guitarist reads it, by the root the bass supports.
+TEST(FretquillView, DiscovererNamesCommonShapesByTheirRealRoot) {
+    struct Case {
+        std::array<int, 6> frets;  // strings 1..6; -1 muted, 0 left open
+        const char* name;
+    };
+    const Case cases[] = {
+        {{3, 2, 0, 0, 0, 3}, "G"},   {{1, 3, 3, 2, 1, 1}, "F"},  {{-1, 0, 2, 2, 1, 0}, "Am"},
+        {{-1, 0, 2, 2, 2, 0}, "A"},  {{0, 2, 0, 1, 0, 0}, "E7"}, {{0, 3, 2, 0, 1, 0}, "C"},
+        {{-1, 3, 2, 2, 1, 3}, "C6"}, {{-1, 0, 2, 0, 1, 0}, "Am7"},
+    };
+    for (const Case& c : cases) {
+        ViewRig rig;
+        rig.settings.plotMode = ProgramMode::ChordDiscoverer;
+        rig.Start();
+        for (int s = 1; s <= 6; ++s) {
+            if (c.frets[static_cast<size_t>(s - 1)] != 0) {
+                rig.TapAt(s, c.frets[static_cast<size_t>(s - 1)]);
+            }
+        }
+        EXPECT_EQ(rig.controls.chordText, c.name);
+    }
 }
 
 TEST(FretquillView, TapsChangeNothingShownOutsideTheDiscovererAndScales) {
