@@ -42,16 +42,10 @@ CLibraryContext LibraryContext(const CDialogContext& context) {
 }  // namespace
 
 int OpenAddFavorite(QWidget* parent, const CDialogContext& context,
-                    const CFavoriteRequest& request) {
-    CAddFavoriteRequest add;
-    add.mode = request.mode;
-    add.tuningKey = request.tuningKey;
-    add.chord = request.chord;
-    add.startNote = request.startNote;
-    add.scaleType = request.scaleType;
+                    const CAddFavoriteRequest& request) {
     // A full mode may run Organize Favorites instead (and renumber): the caller rebuilds
     // the favorites menu whatever this answers.
-    return AddFavoriteCommand(parent, context.favorites, context.prompter, add);
+    return AddFavoriteCommand(parent, context.favorites, context.prompter, request);
 }
 
 bool OpenOrganizeFavorites(QWidget* parent, const CDialogContext& context, int tuningKey) {
@@ -61,14 +55,7 @@ bool OpenOrganizeFavorites(QWidget* parent, const CDialogContext& context, int t
 }
 
 bool OpenAddToProgression(QWidget* parent, const CDialogContext& context,
-                          const CAddToProgressionChoice& choice) {
-    CAddToProgressionRequest request;
-    request.tuningKey = choice.tuningKey;
-    request.chord = choice.chord;
-    request.note = choice.note;
-    request.chordType = choice.chordType;
-    request.variation = choice.variation;
-    request.dynamic = choice.dynamic;
+                          const CAddToProgressionRequest& request) {
     return AddToProgressionCommand(parent, LibraryContext(context), request);
 }
 

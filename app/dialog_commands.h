@@ -8,14 +8,12 @@
 //   if (const auto choice = OpenGuitarSettings(window, context, tuning, muted, open)) {
 //       view.GuitarSettingsClosed(*choice);
 //   }
-//
-// A command whose dialog is not part of this build opens nothing and reports that nothing
-// changed.
 
 #include <optional>
 
+#include "dialogs/favorite_commands.h"
+#include "dialogs/library_commands.h"
 #include "guitar/tuning.h"
-#include "util/program_mode.h"
 
 class CAppSettings;
 class CChord;
@@ -40,26 +38,6 @@ struct CGuitarSettingsChoice {
     int openOverlayType = 2;
 };
 
-// What a new favorite is made of.
-struct CFavoriteRequest {
-    // One of the modes before Progression.
-    ProgramMode mode = ProgramMode::ChordPlotter;
-    int tuningKey = 0;              // the current tuning type
-    const CChord* chord = nullptr;  // modes 0 and 1
-    int startNote = 0;              // modes 2 and 3
-    int scaleType = 0;
-};
-
-// What Add To... adds to a progression.
-struct CAddToProgressionChoice {
-    int tuningKey = 0;
-    const CChord* chord = nullptr;
-    int note = 0;
-    int chordType = 0;
-    int variation = 1;
-    bool dynamic = false;
-};
-
 // Sound Settings...: true when the player pressed OK. The view applies the current pick
 // pattern either way (a tapped pattern row takes effect at once).
 bool OpenSoundSettings(QWidget* parent, const CDialogContext& context, const CTuning& viewTuning);
@@ -73,14 +51,14 @@ std::optional<CGuitarSettingsChoice> OpenGuitarSettings(QWidget* parent,
 // Favorites > Add...: the new favorite's id (101..110), 0 when one of the same name was
 // overwritten, -1 when nothing was stored.
 int OpenAddFavorite(QWidget* parent, const CDialogContext& context,
-                    const CFavoriteRequest& request);
+                    const CAddFavoriteRequest& request);
 
 // Favorites > Organize...: true when the favorites changed (the menu is rebuilt).
 bool OpenOrganizeFavorites(QWidget* parent, const CDialogContext& context, int tuningKey);
 
 // Progression > Add To...: true when a pattern was added.
 bool OpenAddToProgression(QWidget* parent, const CDialogContext& context,
-                          const CAddToProgressionChoice& choice);
+                          const CAddToProgressionRequest& request);
 
 // Progression > Manager...: true when the progressions may have changed (the bar refills
 // its lists in Progression mode).

@@ -179,7 +179,7 @@ void CFretquillApp::Parts::Command(int id) {
         }
         case kCommandAddFavorite: {
             view->PrepareForDialog();
-            CFavoriteRequest request;
+            CAddFavoriteRequest request;
             request.mode = view->Mode();
             request.tuningKey = view->TuningType();
             request.chord = view->Chord();
@@ -197,14 +197,14 @@ void CFretquillApp::Parts::Command(int id) {
             break;
         case kCommandAddToProgression: {
             view->PrepareForDialog();
-            CAddToProgressionChoice choice;
-            choice.tuningKey = view->TuningType();
-            choice.chord = view->Chord();
-            choice.note = bar->SelectedNote();
-            choice.chordType = bar->SelectedType();
-            choice.variation = bar->SelectedVariation();
-            choice.dynamic = view->GeneratesChords();
-            OpenAddToProgression(window, DialogContext(), choice);
+            CAddToProgressionRequest request;
+            request.tuningKey = view->TuningType();
+            request.chord = view->Chord();
+            request.note = bar->SelectedNote();
+            request.chordType = bar->SelectedType();
+            request.variation = bar->SelectedVariation();
+            request.dynamic = view->GeneratesChords();
+            OpenAddToProgression(window, DialogContext(), request);
             break;
         }
         case kCommandProgressionManager:
